@@ -1,0 +1,26 @@
+#include "applicationsetup.h"
+
+#include "identity.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyleFactory>
+
+void configureApplication(QApplication &application)
+{
+    using namespace dividra::identity;
+    QApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
+    QApplication::setApplicationVersion(QString::fromUtf8(kShownVersion));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(kDesktopFileName));
+
+    // Fusion paints a push button's face in its palette colour on every
+    // desktop, which the cyan and white faces of the form rely on.
+    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    // The form is drawn in "MS Sans Serif". Where it is missing, these faces
+    // stand in; FreeSans ends the list because it is narrow enough for every
+    // caption to fit its label at the same point size, where DejaVu Sans and
+    // Liberation Sans are too wide for "Frequenza Massima".
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("FreeSans")});
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QMessageBox;
+class QWidget;
+
+// What a handler tells the user: a refusal of the input, or a fault that
+// stopped a calculation.
+struct UserMessage {
+    enum class Kind { Refusal, Fault };
+    Kind kind;
+    QString text;
+
+    friend bool operator==(const UserMessage &, const UserMessage &) = default;
+};
+
+// The modal box for a message: one OK button, titled with the application
+// title; no icon for a refusal, the critical icon for a fault.
+std::unique_ptr<QMessageBox> createMessageBox(const UserMessage &message, QWidget *parent);

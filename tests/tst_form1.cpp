@@ -1,0 +1,260 @@
+#include "applicationsetup.h"
+#include "form1.h"
+#include "usermessage.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QStringList kTwoWayFields{"txttweeter", "txtwoofer", "txtfrequenza"};
+const QStringList kThreeWayFields{"txttw", "txtmd", "txtw", "txtmin", "txtmax"};
+const QStringList kTwoWayLabels{"lblc1", "lblc2", "lbll1", "lbll2"};
+const QStringList kThreeWayLabels{"labelc1", "Labelc2", "Labelc3", "Labelc4",
+                                  "Labell1", "Labell2", "Labell3", "Labell4"};
+
+// A window whose messages are recorded instead of shown.
+struct Fixture {
+    Fixture()
+    {
+        form.setMessagePresenter([this](const UserMessage &message) { messages << message; });
+        form.show();
+    }
+
+    QLineEdit *field(const QString &name) { return form.findChild<QLineEdit *>(name); }
+    QLabel *label(const QString &name) { return form.findChild<QLabel *>(name); }
+    QPushButton *button(const QString &name) { return form.findChild<QPushButton *>(name); }
+
+    void type(const QStringList &names, const QStringList &texts)
+    {
+        for (int i = 0; i < names.size(); ++i) {
+            QLineEdit *edit = field(names[i]);
+            edit->clear();
+            QTest::keyClicks(edit, texts[i]);
+        }
+    }
+
+    QStringList captions(const QStringList &names)
+    {
+        QStringList result;
+        for (const QString &name : names)
+            result << label(name)->text();
+        return result;
+    }
+
+    QStringList texts(const QStringList &names)
+    {
+        QStringList result;
+        for (const QString &name : names)
+            result << field(name)->text();
+        return result;
+    }
+
+    void click(const QString &name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+
+    Form1 form;
+    QList<UserMessage> messages;
+};
+
+const QStringList kTwoWayResults{"C1 = 4,692192 µF.", "C2 = 4,692192 µF.", "L1 = 0,68 mH.",
+                                 "L2 = 0,68 mH."};
+const QStringList kThreeWayResults{"C1 = 2,815315 µF.", "C2 = 28,15315 µF.", "C3 = 2,815315 µF.",
+                                   "C4 = 28,15315 µF.", "L1 = 0,408 mH.", "L2 = 4,08 mH.",
+                                   "L3 = 0,408 mH.", "L4 = 4,08 mH."};
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void controlsAndInitialCaptions();
+    void calculateTwoWay();
+    void calculateThreeWay();
+    void refusalKeepsEverything_data();
+    void refusalKeepsEverything();
+    void faultKeepsEverything_data();
+    void faultKeepsEverything();
+    void messageBoxes_data();
+    void messageBoxes();
+};
+
+void TestForm1::initTestCase()
+{
+    configureApplication(*qApp);
+}
+
+void TestForm1::controlsAndInitialCaptions()
+{
+    Fixture f;
+    const QStringList all = kTwoWayFields + kThreeWayFields;
+    for (const QString &name : all)
+        QVERIFY2(f.field(name) && f.field(name)->text().isEmpty(), qPrintable(name));
+    QCOMPARE(f.captions(kTwoWayLabels), (QStringList{"C1", "C2", "L1", "L2"}));
+    QCOMPARE(f.captions(kThreeWayLabels),
+             (QStringList{"C1", "C2", "C3", "C4", "L1", "L2", "L3", "L4"}));
+    const QStringList captions{"Calcola", "Cancella", "Calcola", "Cancella", "&Esci", "&Guida"};
+    for (int i = 0; i < captions.size(); ++i)
+        QCOMPARE(f.button(QStringLiteral("Command%1").arg(i + 1))->text(), captions[i]);
+    QCOMPARE(f.form.findChildren<QWidget *>().size(), 42);
+}
+
+void TestForm1::calculateTwoWay()
+{
+    Fixture f;
+    f.type(kTwoWayFields, {"8", "8", "3000"});
+    f.click("Command1");
+    QVERIFY(f.messages.isEmpty());
+    QCOMPARE(f.captions(kTwoWayLabels), kTwoWayResults);
+    QCOMPARE(f.captions(kThreeWayLabels),
+             (QStringList{"C1", "C2", "C3", "C4", "L1", "L2", "L3", "L4"}));
+    QCOMPARE(f.texts(kTwoWayFields), (QStringList{"8", "8", "3000"}));
+
+    // A second click with the same input writes the same captions.
+    f.click("Command1");
+    QCOMPARE(f.captions(kTwoWayLabels), kTwoWayResults);
+}
+
+void TestForm1::calculateThreeWay()
+{
+    Fixture f;
+    f.type(kTwoWayFields, {"8", "8", "3000"});
+    f.click("Command1");
+    f.type(kThreeWayFields, {"8", "8", "8", "500", "5000"});
+    f.click("Command3");
+    QVERIFY(f.messages.isEmpty());
+    QCOMPARE(f.captions(kThreeWayLabels), kThreeWayResults);
+    QCOMPARE(f.captions(kTwoWayLabels), kTwoWayResults);
+
+    // Editing a field changes nothing until the next click.
+    f.type(kThreeWayFields, {"4", "4", "4", "250", "2500"});
+    QCOMPARE(f.captions(kThreeWayLabels), kThreeWayResults);
+}
+
+void TestForm1::refusalKeepsEverything_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("two-way empty") << "Command1" << kTwoWayFields
+                                   << QStringList{"8", "", "abc"} << "dati non completi";
+    QTest::newRow("two-way blanks") << "Command1" << kTwoWayFields
+                                    << QStringList{"8", "  ", "3000"} << "inserire solo dati numerici";
+    QTest::newRow("three-way two non-numeric")
+        << "Command3" << kThreeWayFields << QStringList{"8", "x", "8", "y", "5000"}
+        << "inserire solo dati numerici";
+    QTest::newRow("three-way empty") << "Command3" << kThreeWayFields
+                                     << QStringList{"", "8", "8", "500", "5000"} << "dati non completi";
+}
+
+// Earlier results stay standing after a refusal, and so does the input.
+void TestForm1::refusalKeepsEverything()
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, message);
+
+    Fixture f;
+    f.type(kTwoWayFields, {"8", "8", "3000"});
+    f.click("Command1");
+    f.type(kThreeWayFields, {"8", "8", "8", "500", "5000"});
+    f.click("Command3");
+
+    f.type(fields, texts);
+    f.click(button);
+    QCOMPARE(f.messages, (QList<UserMessage>{{UserMessage::Kind::Refusal, message}}));
+    QCOMPARE(f.captions(kTwoWayLabels), kTwoWayResults);
+    QCOMPARE(f.captions(kThreeWayLabels), kThreeWayResults);
+    QCOMPARE(f.texts(fields), texts);
+}
+
+void TestForm1::faultKeepsEverything_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("message");
+
+    const QString overflow = "Overflow: inserire valori compresi tra -32768 e 32767";
+    const QString byZero = "Divisione per zero: impedenze e frequenze devono essere diverse da zero";
+    const QString invalid = "Operazione non valida: impedenze e frequenze devono essere diverse da zero";
+
+    QTest::newRow("two-way 40000 and empty") << "Command1" << kTwoWayFields
+                                             << QStringList{"40000", "", "3000"} << overflow;
+    QTest::newRow("two-way 99999abc") << "Command1" << kTwoWayFields
+                                      << QStringList{"8", "99999abc", "3000"} << overflow;
+    QTest::newRow("two-way zero frequency") << "Command1" << kTwoWayFields
+                                            << QStringList{"8", "8", "0"} << byZero;
+    QTest::newRow("two-way zeros") << "Command1" << kTwoWayFields
+                                   << QStringList{"0", "8", "0"} << invalid;
+    QTest::newRow("three-way zero woofer") << "Command3" << kThreeWayFields
+                                           << QStringList{"8", "8", "0", "500", "5000"} << byZero;
+    QTest::newRow("three-way zero midrange and minimum")
+        << "Command3" << kThreeWayFields << QStringList{"8", "0", "8", "0", "5000"} << invalid;
+    QTest::newRow("three-way huge") << "Command3" << kThreeWayFields
+                                    << QStringList{"8", "8", "8", "500", QString(3000, '9')} << overflow;
+}
+
+// A fault is reported and the window goes on as it was.
+void TestForm1::faultKeepsEverything()
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, message);
+
+    Fixture f;
+    f.type(kTwoWayFields, {"8", "8", "3000"});
+    f.click("Command1");
+    f.type(kThreeWayFields, {"8", "8", "8", "500", "5000"});
+    f.click("Command3");
+
+    f.type(fields, texts);
+    f.click(button);
+    QCOMPARE(f.messages, (QList<UserMessage>{{UserMessage::Kind::Fault, message}}));
+    QCOMPARE(f.captions(kTwoWayLabels), kTwoWayResults);
+    QCOMPARE(f.captions(kThreeWayLabels), kThreeWayResults);
+    QCOMPARE(f.texts(fields), texts);
+
+    // Still working: a good input now calculates.
+    f.messages.clear();
+    f.type(kTwoWayFields, {"4", "8", "2500"});
+    f.click("Command1");
+    QVERIFY(f.messages.isEmpty());
+    QCOMPARE(f.label("lblc1")->text(), QStringLiteral("C1 = 11,26126 µF."));
+}
+
+void TestForm1::messageBoxes_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("refusal") << int(UserMessage::Kind::Refusal) << int(QMessageBox::NoIcon);
+    QTest::newRow("fault") << int(UserMessage::Kind::Fault) << int(QMessageBox::Critical);
+}
+
+void TestForm1::messageBoxes()
+{
+    QFETCH(int, kind);
+    QFETCH(int, icon);
+    const std::unique_ptr<QMessageBox> box =
+        createMessageBox({UserMessage::Kind(kind), QStringLiteral("dati non completi")}, nullptr);
+    QCOMPARE(box->windowTitle(), QStringLiteral("Dividra"));
+    QCOMPARE(box->text(), QStringLiteral("dati non completi"));
+    QCOMPARE(int(box->icon()), icon);
+    QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(box->isModal());
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "usermessage.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <span>
+
+#include "crossover.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace Ui {
+class Form1;
+}
+
+// The application's one window: two calculation sections, their clear
+// buttons, exit and help. The form file describes it; this class holds the
+// click handlers.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Shows a message and returns when the user has dismissed it.
+    using MessagePresenter = std::function<void(const UserMessage &)>;
+
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Replaces the modal message box, for instance to record messages in tests.
+    void setMessagePresenter(MessagePresenter presenter);
+
+private:
+    void calculateTwoWay();
+    void calculateThreeWay();
+    void present(const dividra::Calculation &calculation, std::span<QLabel *const> labels);
+    void showModalMessage(const UserMessage &message);
+
+    std::unique_ptr<Ui::Form1> ui;
+    MessagePresenter m_presentMessage;
+};
