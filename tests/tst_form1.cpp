@@ -1,66 +1,11 @@
-#include "applicationsetup.h"
-#include "form1.h"
-#include "usermessage.h"
+#include "formfixture.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 
 #include <memory>
 
 namespace {
-
-const QStringList kTwoWayFields{"txttweeter", "txtwoofer", "txtfrequenza"};
-const QStringList kThreeWayFields{"txttw", "txtmd", "txtw", "txtmin", "txtmax"};
-const QStringList kTwoWayLabels{"lblc1", "lblc2", "lbll1", "lbll2"};
-const QStringList kThreeWayLabels{"labelc1", "Labelc2", "Labelc3", "Labelc4",
-                                  "Labell1", "Labell2", "Labell3", "Labell4"};
-
-// A window whose messages are recorded instead of shown.
-struct Fixture {
-    Fixture()
-    {
-        form.setMessagePresenter([this](const UserMessage &message) { messages << message; });
-        form.show();
-    }
-
-    QLineEdit *field(const QString &name) { return form.findChild<QLineEdit *>(name); }
-    QLabel *label(const QString &name) { return form.findChild<QLabel *>(name); }
-    QPushButton *button(const QString &name) { return form.findChild<QPushButton *>(name); }
-
-    void type(const QStringList &names, const QStringList &texts)
-    {
-        for (int i = 0; i < names.size(); ++i) {
-            QLineEdit *edit = field(names[i]);
-            edit->clear();
-            QTest::keyClicks(edit, texts[i]);
-        }
-    }
-
-    QStringList captions(const QStringList &names)
-    {
-        QStringList result;
-        for (const QString &name : names)
-            result << label(name)->text();
-        return result;
-    }
-
-    QStringList texts(const QStringList &names)
-    {
-        QStringList result;
-        for (const QString &name : names)
-            result << field(name)->text();
-        return result;
-    }
-
-    void click(const QString &name) { QTest::mouseClick(button(name), Qt::LeftButton); }
-
-    Form1 form;
-    QList<UserMessage> messages;
-};
 
 const QStringList kTwoWayResults{"C1 = 4,692192 µF.", "C2 = 4,692192 µF.", "L1 = 0,68 mH.",
                                  "L2 = 0,68 mH."};

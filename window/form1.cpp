@@ -38,6 +38,11 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+QString clearedCaption(dividra::Component component)
+{
+    return fromUtf8(dividra::componentName(component));
+}
+
 } // namespace
 
 Form1::Form1(QWidget *parent)
@@ -52,10 +57,19 @@ Form1::Form1(QWidget *parent)
     // fractional ones "Frequenza Massima" is a third of a pixel too wide.
     formFont.setHintingPreference(QFont::PreferFullHinting);
     setFont(formFont);
+    // The form and its opaque labels stand on the button-face colour.
+    QPalette formPalette = palette();
+    formPalette.setColor(QPalette::Window, formPalette.color(QPalette::Button));
+    setPalette(formPalette);
     setGeometry(QRect(kStartPosition, size()));
 
     connect(ui->Command1, &QPushButton::clicked, this, &Form1::calculateTwoWay);
+    connect(ui->Command2, &QPushButton::clicked, this, &Form1::clearTwoWay);
     connect(ui->Command3, &QPushButton::clicked, this, &Form1::calculateThreeWay);
+    connect(ui->Command4, &QPushButton::clicked, this, &Form1::clearThreeWay);
+    connect(ui->Command5, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
+    connect(ui->Command6, &QPushButton::clicked, ui->Picture3, &QWidget::show);
+    connect(ui->Picture3, &PictureBox::clicked, ui->Picture3, &QWidget::hide);
 
     ui->txttweeter->setFocus();
 }
@@ -82,6 +96,34 @@ void Form1::calculateThreeWay()
     const std::array labels{ui->labelc1, ui->Labelc2, ui->Labelc3, ui->Labelc4,
                             ui->Labell1, ui->Labell2, ui->Labell3, ui->Labell4};
     present(dividra::calculateThreeWay(texts.views), labels);
+}
+
+// A cleared section looks as it did at start. The two-way clear writes its
+// labels first and the three-way one its fields first.
+void Form1::clearTwoWay()
+{
+    using dividra::Component;
+    ui->lblc1->setText(clearedCaption(Component::C1));
+    ui->lblc2->setText(clearedCaption(Component::C2));
+    ui->lbll1->setText(clearedCaption(Component::L1));
+    ui->lbll2->setText(clearedCaption(Component::L2));
+    for (QLineEdit *field : {ui->txttweeter, ui->txtwoofer, ui->txtfrequenza})
+        field->clear();
+}
+
+void Form1::clearThreeWay()
+{
+    using dividra::Component;
+    for (QLineEdit *field : {ui->txttw, ui->txtmd, ui->txtw, ui->txtmin, ui->txtmax})
+        field->clear();
+    ui->labelc1->setText(clearedCaption(Component::C1));
+    ui->Labelc2->setText(clearedCaption(Component::C2));
+    ui->Labelc3->setText(clearedCaption(Component::C3));
+    ui->Labelc4->setText(clearedCaption(Component::C4));
+    ui->Labell1->setText(clearedCaption(Component::L1));
+    ui->Labell2->setText(clearedCaption(Component::L2));
+    ui->Labell3->setText(clearedCaption(Component::L3));
+    ui->Labell4->setText(clearedCaption(Component::L4));
 }
 
 void Form1::present(const dividra::Calculation &calculation, std::span<QLabel *const> labels)

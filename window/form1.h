@@ -37,6 +37,8 @@ public:
 private:
     void calculateTwoWay();
     void calculateThreeWay();
+    void clearTwoWay();
+    void clearThreeWay();
     void present(const dividra::Calculation &calculation, std::span<QLabel *const> labels);
     void showModalMessage(const UserMessage &message);
 

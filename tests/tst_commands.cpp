@@ -1,0 +1,274 @@
+#include "formfixture.h"
+
+#include <QTimer>
+
+namespace {
+
+const QStringList kTabCycle{"txttweeter", "txtwoofer", "txtfrequenza", "Command1", "Command2",
+                            "txttw", "txtmd", "txtw", "txtmin", "txtmax", "Command3",
+                            "Command4", "Command5", "Picture1", "Picture2", "Command6"};
+
+QString focused()
+{
+    QWidget *widget = QApplication::focusWidget();
+    return widget ? widget->objectName() : QString();
+}
+
+// Runs the event loop until the application is asked to end, for at most
+// two seconds; tells whether it was.
+bool applicationEnds(const std::function<void()> &action)
+{
+    QTimer::singleShot(0, action);
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    timeout.start(2000);
+    return QCoreApplication::exec() == 0;
+}
+
+} // namespace
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void focusStartsInTweeterField();
+    void tabCycle_data();
+    void tabCycle();
+    void buttonKeys_data();
+    void buttonKeys();
+    void keysThatPressNothing();
+    void onlyFieldsButtonsAndBoxesTakeFocus();
+    void clearTwoWay();
+    void clearThreeWay();
+    void help();
+    void accessKeyShowsHelp();
+    void exitEnds_data();
+    void exitEnds();
+};
+
+void TestCommands::initTestCase()
+{
+    configureApplication(*qApp);
+}
+
+void TestCommands::focusStartsInTweeterField()
+{
+    Fixture f;
+    QVERIFY(f.activate());
+    QCOMPARE(focused(), QStringLiteral("txttweeter"));
+}
+
+void TestCommands::tabCycle_data()
+{
+    QTest::addColumn<bool>("helpShown");
+    QTest::addColumn<bool>("backwards");
+    QTest::newRow("forwards") << false << false;
+    QTest::newRow("backwards") << false << true;
+    QTest::newRow("forwards, help shown") << true << false;
+    QTest::newRow("backwards, help shown") << true << true;
+}
+
+void TestCommands::tabCycle()
+{
+    QFETCH(bool, helpShown);
+    QFETCH(bool, backwards);
+    Fixture f;
+    QVERIFY(f.activate());
+    if (helpShown)
+        f.click("Command6");
+    f.field("txttweeter")->setFocus();
+
+    QStringList expected = kTabCycle;
+    if (helpShown)
+        expected << "Picture3";
+    if (backwards)
+        std::reverse(expected.begin() + 1, expected.end());
+    expected << "txttweeter";
+
+    QStringList visited{focused()};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                        backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        visited << focused();
+    }
+    QCOMPARE(visited, expected);
+}
+
+void TestCommands::buttonKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("space") << int(Qt::Key_Space);
+    QTest::newRow("return") << int(Qt::Key_Return);
+    QTest::newRow("enter") << int(Qt::Key_Enter);
+}
+
+// A focused button is pressed by Space and by Enter.
+void TestCommands::buttonKeys()
+{
+    QFETCH(int, key);
+    Fixture f;
+    QVERIFY(f.activate());
+    f.type(kTwoWayFields, {"8", "8", "3000"});
+    f.button("Command1")->setFocus();
+    QTest::keyClick(f.button("Command1"), Qt::Key(key));
+    QCOMPARE(f.label("lblc1")->text(), QStringLiteral("C1 = 4,692192 µF."));
+
+    f.button("Command2")->setFocus();
+    QTest::keyClick(f.button("Command2"), Qt::Key(key));
+    QCOMPARE(f.captions(kTwoWayLabels), kTwoWayCleared);
+
+    f.button("Command6")->setFocus();
+    QTest::keyClick(f.button("Command6"), Qt::Key(key));
+    QVERIFY(f.widget("Picture3")->isVisible());
+}
+
+// Enter in a field and Esc anywhere press no button.
+void TestCommands::keysThatPressNothing()
+{
+    Fixture f;
+    QVERIFY(f.activate());
+    f.type(kTwoWayFields, {"8", "8", "3000"});
+    f.type(kThreeWayFields, {"8", "8", "8", "500", "5000"});
+    for (const QString &name : kTwoWayFields + kThreeWayFields) {
+        f.field(name)->setFocus();
+        QTest::keyClick(f.field(name), Qt::Key_Return);
+        QTest::keyClick(f.field(name), Qt::Key_Enter);
+        QTest::keyClick(f.field(name), Qt::Key_Escape);
+    }
+    f.button("Command2")->setFocus();
+    QTest::keyClick(f.button("Command2"), Qt::Key_Escape);
+    QCOMPARE(f.captions(kTwoWayLabels), kTwoWayCleared);
+    QCOMPARE(f.captions(kThreeWayLabels), kThreeWayCleared);
+    QCOMPARE(f.texts(kTwoWayFields), (QStringList{"8", "8", "3000"}));
+    QVERIFY(f.messages.isEmpty());
+    QVERIFY(!f.widget("Picture3")->isVisible());
+}
+
+void TestCommands::onlyFieldsButtonsAndBoxesTakeFocus()
+{
+    Fixture f;
+    QStringList focusable;
+    for (QWidget *control : f.form.findChildren<QWidget *>()) {
+        if (control->focusPolicy() != Qt::NoFocus)
+            focusable << control->objectName();
+    }
+    QStringList expected = kTabCycle + QStringList{"Picture3"};
+    focusable.sort();
+    expected.sort();
+    QCOMPARE(focusable, expected);
+}
+
+void TestCommands::clearTwoWay()
+{
+    Fixture f;
+    f.type(kTwoWayFields, {"8", "8", "3000"});
+    f.click("Command1");
+    f.type(kThreeWayFields, {"8", "8", "8", "500", "5000"});
+    f.click("Command3");
+    const QStringList threeWay = f.captions(kThreeWayLabels);
+
+    f.click("Command2");
+    QCOMPARE(f.captions(kTwoWayLabels), kTwoWayCleared);
+    QCOMPARE(f.texts(kTwoWayFields), (QStringList{"", "", ""}));
+    QCOMPARE(f.captions(kThreeWayLabels), threeWay);
+    QCOMPARE(f.texts(kThreeWayFields), (QStringList{"8", "8", "8", "500", "5000"}));
+
+    // Clearing a clear section changes nothing.
+    f.click("Command2");
+    QCOMPARE(f.captions(kTwoWayLabels), kTwoWayCleared);
+    QVERIFY(f.messages.isEmpty());
+}
+
+void TestCommands::clearThreeWay()
+{
+    Fixture f;
+    f.type(kTwoWayFields, {"8", "8", "3000"});
+    f.click("Command1");
+    f.type(kThreeWayFields, {"8", "8", "8", "500", "5000"});
+    f.click("Command3");
+    const QStringList twoWay = f.captions(kTwoWayLabels);
+
+    f.click("Command4");
+    QCOMPARE(f.captions(kThreeWayLabels), kThreeWayCleared);
+    QCOMPARE(f.texts(kThreeWayFields), (QStringList{"", "", "", "", ""}));
+    QCOMPARE(f.captions(kTwoWayLabels), twoWay);
+    QCOMPARE(f.texts(kTwoWayFields), (QStringList{"8", "8", "3000"}));
+}
+
+void TestCommands::help()
+{
+    Fixture f;
+    QWidget *help = f.widget("Picture3");
+    QVERIFY(!help->isVisible());
+    f.click("Command6");
+    QVERIFY(help->isVisible());
+    f.click("Command6");
+    QVERIFY(help->isVisible());
+
+    // Fields and buttons stay usable while the help is shown; results go
+    // into the labels under it.
+    f.type(kThreeWayFields, {"8", "8", "8", "500", "5000"});
+    f.click("Command3");
+    QCOMPARE(f.label("labelc1")->text(), QStringLiteral("C1 = 2,815315 µF."));
+
+    // A click anywhere on it hides it, also where it covers a diagram, a
+    // label or the line; the click goes through the window as a user's would.
+    for (const QPoint point : {QPoint(250, 200), QPoint(400, 140), QPoint(500, 232)}) {
+        f.click("Command6");
+        QTest::mouseClick(f.form.windowHandle(), Qt::LeftButton, {}, point);
+        QVERIFY(!help->isVisible());
+    }
+}
+
+void TestCommands::accessKeyShowsHelp()
+{
+    Fixture f;
+    QVERIFY(f.activate());
+    f.field("txtmax")->setFocus();
+    // An access key presses its button the way a click does, after showing
+    // it pressed for a moment.
+    QTest::keyClick(f.field("txtmax"), Qt::Key_G, Qt::AltModifier);
+    QTRY_VERIFY(f.widget("Picture3")->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
+    QTest::qWait(200);
+    QVERIFY(f.widget("Picture3")->isVisible());
+    QCOMPARE(focused(), QStringLiteral("txtmax"));
+}
+
+void TestCommands::exitEnds_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::newRow("click on Esci") << 0;
+    QTest::newRow("Alt+E from a field") << 1;
+    QTest::newRow("Alt+E while the help is shown") << 2;
+    QTest::newRow("closing the window") << 3;
+}
+
+void TestCommands::exitEnds()
+{
+    QFETCH(int, way);
+    Fixture f;
+    QVERIFY(f.activate());
+    f.type(kTwoWayFields, {"8", "8", "3000"});
+    if (way == 2)
+        f.click("Command6");
+    QVERIFY(applicationEnds([&] {
+        switch (way) {
+        case 0:
+            f.click("Command5");
+            break;
+        case 3:
+            f.form.close();
+            break;
+        default:
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+        }
+    }));
+    QVERIFY(f.messages.isEmpty());
+}
+
+QTEST_MAIN(TestCommands)
+#include "tst_commands.moc"
