@@ -1,0 +1,252 @@
+#include "formfixture.h"
+#include "picturebox.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct PictureSpec {
+    const char *file;
+    QByteArray format;
+    QSize size;
+    int bitsPerPixel;
+};
+
+const PictureSpec kPictures[] = {
+    {"twoway.jpg", "jpeg", {271, 231}, 24},
+    {"threeway.jpg", "jpeg", {272, 343}, 24},
+    {"help.bmp", "bmp", {326, 291}, 24},
+    {"logo.bmp", "bmp", {37, 39}, 24},
+    {"icon.png", "png", {32, 32}, 8},
+};
+
+// Bits per pixel as the file itself records them.
+int fileBitsPerPixel(const QByteArray &data, const QByteArray &format)
+{
+    const auto le16 = [&](int offset) {
+        return int(quint8(data[offset])) | int(quint8(data[offset + 1])) << 8;
+    };
+    if (format == "bmp")
+        return le16(28);
+    if (format == "ico")
+        return le16(6 + 6); // the first directory entry's bit count
+    if (format == "png")
+        return data[25] == 3 ? int(data[24]) : -1; // palette images only
+    if (format == "jpeg") {
+        // Components of the start-of-frame segment, eight bits each.
+        for (int i = 2; i + 9 < data.size();) {
+            const int marker = quint8(data[i + 1]);
+            const int length = int(quint8(data[i + 2])) << 8 | quint8(data[i + 3]);
+            if (marker == 0xC0 || marker == 0xC2)
+                return 8 * quint8(data[i + 9]);
+            i += 2 + length;
+        }
+    }
+    return -1;
+}
+
+// The first pixel of the rectangle that is not (near) white, or none.
+std::optional<QPoint> firstInk(const QImage &image, const QRect &area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() < 235 || c.green() < 235 || c.blue() < 235)
+                return QPoint(x, y);
+        }
+    return std::nullopt;
+}
+
+} // namespace
+
+class TestPictures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void resources_data();
+    void resources();
+    void windowsIcon();
+    void cutStripsAreWhite_data();
+    void cutStripsAreWhite();
+    void helpTextShowsWhole();
+    void picturesSitAtInnerCorner_data();
+    void picturesSitAtInnerCorner();
+    void generatorAgrees();
+};
+
+void TestPictures::initTestCase()
+{
+    configureApplication(*qApp);
+}
+
+void TestPictures::resources_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("bitsPerPixel");
+    for (const PictureSpec &spec : kPictures)
+        QTest::newRow(spec.file) << QString::fromLatin1(spec.file) << spec.format << spec.size
+                                 << spec.bitsPerPixel;
+}
+
+// Each picture is built in, decodes, and has the format, size and depth the
+// window was laid out for.
+void TestPictures::resources()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, format);
+    QFETCH(QSize, size);
+    QFETCH(int, bitsPerPixel);
+
+    QFile resource(QStringLiteral(":/assets/") + file);
+    QVERIFY(resource.open(QIODevice::ReadOnly));
+    const QByteArray data = resource.readAll();
+    QBuffer buffer;
+    buffer.setData(data);
+    QImageReader reader(&buffer);
+    QCOMPARE(reader.format(), format);
+    const QImage image = reader.read();
+    QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+    QCOMPARE(image.size(), size);
+    QCOMPARE(fileBitsPerPixel(data, format), bitsPerPixel);
+}
+
+void TestPictures::windowsIcon()
+{
+    QFile file(QStringLiteral(DIVIDRA_ASSETS_DIR "/icon.ico"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray data = file.readAll();
+    QCOMPARE(fileBitsPerPixel(data, "ico"), 8);
+    QCOMPARE(int(quint8(data[4])), 1); // one image
+    QBuffer buffer(const_cast<QByteArray *>(&data));
+    QImageReader reader(&buffer, "ico");
+    const QImage image = reader.read();
+    QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+    QCOMPARE(image.size(), QSize(32, 32));
+
+    // The same picture as the PNG for the desktop themes.
+    const QImage png(QStringLiteral(":/assets/icon.png"));
+    QCOMPARE(image.convertToFormat(QImage::Format_RGB32), png.convertToFormat(QImage::Format_RGB32));
+}
+
+void TestPictures::cutStripsAreWhite_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("shown");
+    QTest::newRow("two-way") << "twoway.jpg" << QSize(269, 221);
+    QTest::newRow("three-way") << "threeway.jpg" << QSize(269, 325);
+    QTest::newRow("help") << "help.bmp" << QSize(325, 277);
+}
+
+// What the box cuts off at the right and the bottom is white margin only.
+void TestPictures::cutStripsAreWhite()
+{
+    QFETCH(QString, file);
+    QFETCH(QSize, shown);
+    const QImage image(QStringLiteral(":/assets/") + file);
+    QVERIFY(!image.isNull());
+    const QRect right(shown.width(), 0, image.width() - shown.width(), image.height());
+    const QRect bottom(0, shown.height(), image.width(), image.height() - shown.height());
+    QCOMPARE(firstInk(image, right), std::nullopt);
+    QCOMPARE(firstInk(image, bottom), std::nullopt);
+    // And there is a drawing in what shows.
+    QVERIFY(firstInk(image, QRect(QPoint(0, 0), shown)).has_value());
+}
+
+// The last line, "Fare click per chiudere", is centred, set apart by a blank
+// line and fully inside the 277 rows that show.
+void TestPictures::helpTextShowsWhole()
+{
+    const QImage image(QStringLiteral(":/assets/help.bmp"));
+    QList<int> inkRows;
+    for (int y = 0; y < image.height(); ++y)
+        if (firstInk(image, QRect(0, y, image.width(), 1)))
+            inkRows << y;
+    QVERIFY(!inkRows.isEmpty());
+    QVERIFY(inkRows.first() > 0);
+    QVERIFY(inkRows.last() < 276);
+
+    // Find the last line's rows: after the widest gap between ink rows.
+    int gapEnd = 0, widestGap = 0;
+    for (int i = 1; i < inkRows.size(); ++i)
+        if (inkRows[i] - inkRows[i - 1] > widestGap) {
+            widestGap = inkRows[i] - inkRows[i - 1];
+            gapEnd = inkRows[i];
+        }
+    QVERIFY2(widestGap > 16, "no blank line before the last one");
+    int left = image.width(), right = 0;
+    for (int y = gapEnd; y <= inkRows.last(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (firstInk(image, QRect(x, y, 1, 1))) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    const int visibleCentre = 325 / 2;
+    QVERIFY2(std::abs((left + right) / 2 - visibleCentre) <= 3,
+             qPrintable(QStringLiteral("last line spans %1..%2").arg(left).arg(right)));
+}
+
+void TestPictures::picturesSitAtInnerCorner_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("Picture1") << "Picture1" << "twoway.jpg";
+    QTest::newRow("Picture2") << "Picture2" << "threeway.jpg";
+    QTest::newRow("Picture3") << "Picture3" << "help.bmp";
+}
+
+// Drawn unscaled from the inner area's top-left corner, cut at its edges,
+// inside a two-pixel border.
+void TestPictures::picturesSitAtInnerCorner()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, file);
+    Fixture f;
+    auto *picture = f.form.findChild<PictureBox *>(box);
+    QVERIFY(picture);
+    picture->show();
+    QCOMPARE(picture->contentsRect(), picture->rect().adjusted(2, 2, -2, -2));
+
+    QPixmap grabbed = picture->grab();
+    grabbed.setDevicePixelRatio(1);
+    const QImage shown = grabbed.toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage source = QImage(QStringLiteral(":/assets/") + file).convertToFormat(QImage::Format_RGB32);
+    const QRect inner = picture->contentsRect();
+    QCOMPARE(shown.copy(inner), source.copy(QRect(QPoint(0, 0), inner.size())));
+}
+
+// The generator draws files of the committed formats and sizes.
+void TestPictures::generatorAgrees()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QProcess generator;
+    generator.start(QStringLiteral(DIVIDRA_ARTWORK_GENERATOR), {folder.path()});
+    QVERIFY(generator.waitForFinished(60000));
+    QCOMPARE(generator.exitCode(), 0);
+
+    QStringList files;
+    for (const PictureSpec &spec : kPictures)
+        files << QString::fromLatin1(spec.file);
+    files << QStringLiteral("icon.ico");
+    for (const QString &file : files) {
+        QImageReader generated(folder.filePath(file));
+        QImageReader committed(QStringLiteral(DIVIDRA_ASSETS_DIR "/") + file);
+        QCOMPARE(generated.format(), committed.format());
+        QCOMPARE(generated.size(), committed.size());
+        QFile a(folder.filePath(file)), b(QStringLiteral(DIVIDRA_ASSETS_DIR "/") + file);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(fileBitsPerPixel(a.readAll(), generated.format()),
+                 fileBitsPerPixel(b.readAll(), committed.format()));
+    }
+}
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"

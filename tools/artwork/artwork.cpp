@@ -1,0 +1,269 @@
+#include "artwork.h"
+#include "schematic.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QRadialGradient>
+
+#include <stdexcept>
+
+namespace artwork {
+namespace {
+
+// Where the wires of both diagrams run: the return wire down the left edge
+// from the negative input, the feed wire just right of it.
+constexpr qreal kReturnX = 10.5;
+constexpr qreal kFeedX = 26.5;
+constexpr qreal kInputY = 24.5;
+
+QImage whiteCanvas(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+// The tweeter branch of both networks: C1 in series, L1 across, the tweeter
+// connected in reverse polarity. Returns the y of its return rail.
+void tweeterBranch(Schematic &s, qreal y, qreal railY, qreal junctionX, qreal driverX)
+{
+    s.wire({kFeedX, y}, {kFeedX + 8, y});
+    s.capacitor({kFeedX + 8, y}, {junctionX, y}, QStringLiteral("C1"));
+    s.inductor({junctionX, y}, {junctionX, railY}, QStringLiteral("L1"));
+    s.wire({junctionX, y}, {driverX, y});
+    s.wireHopping({kReturnX, railY}, {driverX, railY}, {kFeedX});
+    s.junction({kFeedX, y});
+    s.junction({junctionX, y});
+    s.junction({junctionX, railY});
+    s.junction({kReturnX, railY});
+    s.driver({driverX, y}, railY, 0, false, QStringLiteral("Tweeter"));
+}
+
+} // namespace
+
+QImage twoWayDiagram()
+{
+    QImage image = whiteCanvas(271, 231);
+    QPainter painter(&image);
+    Schematic s(painter);
+
+    const qreal tweeterY = 48.5, tweeterRail = 104.5;
+    const qreal wooferY = 128.5, wooferRail = 206.5;
+    const qreal junctionX = 110.5, driverX = 176.5;
+
+    s.wire({kReturnX, kInputY}, {kReturnX, wooferRail});
+    s.wire({kFeedX, kInputY}, {kFeedX, wooferY});
+    tweeterBranch(s, tweeterY, tweeterRail, junctionX, driverX);
+
+    // Woofer: L2 in series, C2 across.
+    s.inductor({kFeedX, wooferY}, {junctionX, wooferY}, QStringLiteral("L2"));
+    s.capacitor({junctionX, wooferY}, {junctionX, wooferRail}, QStringLiteral("C2"));
+    s.wire({junctionX, wooferY}, {driverX, wooferY});
+    s.wire({kReturnX, wooferRail}, {driverX, wooferRail});
+    s.junction({kFeedX, wooferY});
+    s.junction({junctionX, wooferY});
+    s.junction({junctionX, wooferRail});
+    s.driver({driverX, wooferY}, wooferRail, 1, true, QStringLiteral("midwoofer"));
+
+    s.input({kReturnX, kInputY}, {kFeedX, kInputY});
+    return image;
+}
+
+QImage threeWayDiagram()
+{
+    QImage image = whiteCanvas(272, 343);
+    QPainter painter(&image);
+    Schematic s(painter);
+
+    const qreal tweeterY = 48.5, tweeterRail = 100.5;
+    const qreal midY = 130.5, midRail = 196.5;
+    const qreal wooferY = 222.5, wooferRail = 306.5;
+    const qreal firstJunctionX = 80.5, secondJunctionX = 146.5, driverX = 176.5;
+
+    s.wire({kReturnX, kInputY}, {kReturnX, wooferRail});
+    s.wire({kFeedX, kInputY}, {kFeedX, wooferY});
+    tweeterBranch(s, tweeterY, tweeterRail, firstJunctionX, driverX);
+
+    // Midrange: C2 in series, L2 across, L3 in series, C3 across.
+    s.wire({kFeedX, midY}, {kFeedX + 8, midY});
+    s.capacitor({kFeedX + 8, midY}, {firstJunctionX, midY}, QStringLiteral("C2"));
+    s.inductor({firstJunctionX, midY}, {firstJunctionX, midRail}, QStringLiteral("L2"));
+    s.inductor({firstJunctionX, midY}, {secondJunctionX, midY}, QStringLiteral("L3"));
+    s.capacitor({secondJunctionX, midY}, {secondJunctionX, midRail}, QStringLiteral("C3"));
+    s.wire({secondJunctionX, midY}, {driverX, midY});
+    s.wireHopping({kReturnX, midRail}, {driverX, midRail}, {kFeedX});
+    for (const QPointF dot : {QPointF(kFeedX, midY), QPointF(firstJunctionX, midY),
+                              QPointF(secondJunctionX, midY), QPointF(firstJunctionX, midRail),
+                              QPointF(secondJunctionX, midRail), QPointF(kReturnX, midRail)})
+        s.junction(dot);
+    s.driver({driverX, midY}, midRail, 1, true, QStringLiteral("Mid"));
+
+    // Woofer: L4 in series, C4 across.
+    s.inductor({kFeedX, wooferY}, {secondJunctionX, wooferY}, QStringLiteral("L4"));
+    s.capacitor({secondJunctionX, wooferY}, {secondJunctionX, wooferRail}, QStringLiteral("C4"));
+    s.wire({secondJunctionX, wooferY}, {driverX, wooferY});
+    s.wire({kReturnX, wooferRail}, {driverX, wooferRail});
+    s.junction({kFeedX, wooferY});
+    s.junction({secondJunctionX, wooferY});
+    s.junction({secondJunctionX, wooferRail});
+    s.driver({driverX, wooferY}, wooferRail, 2, true, QStringLiteral("Woofer"));
+
+    s.input({kReturnX, kInputY}, {kFeedX, kInputY});
+    return image;
+}
+
+QImage helpPage()
+{
+    // Only this much of the page shows in its box; the rest stays white.
+    const QRect visible(0, 0, 325, 277);
+    const int margin = 6;
+
+    QImage image = whiteCanvas(326, 291);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(Qt::black);
+
+    QFont heading(QStringLiteral("FreeSans"));
+    heading.setPixelSize(16);
+    heading.setBold(true);
+    QFont body(QStringLiteral("FreeSans"));
+    body.setPixelSize(12);
+
+    const QStringList paragraphs[] = {
+        {QStringLiteral("Per calcolare i componenti dei Dividra inserire"),
+         QStringLiteral("nelle apposite caselle l'impedenza degli altoparlanti"),
+         QStringLiteral("e la frequenza di taglio desiderata.")},
+        {QStringLiteral("Per i tre vie occorre inserire la frequenza minima:"),
+         QStringLiteral("(woofer/medio) e quella massima (medio/tweeter).")},
+        {QStringLiteral("Anche se si otterranno cifre con molti decimali,"),
+         QStringLiteral("tenere presente solo le prime due cifre dopo la"),
+         QStringLiteral("virgola.")},
+        {QStringLiteral("per spostare il cursore nella casella o pulsante"),
+         QStringLiteral("successivo premere il pulsante \"TAB\", per"),
+         QStringLiteral("spostare il cursore nella casella o pulsante pre-"),
+         QStringLiteral("cedente tenere premuto \"SHIFT\" e premere \"TAB\".")},
+    };
+
+    const auto line = [&](const QFont &font, int &y, int height, Qt::Alignment alignment,
+                          const QString &text) {
+        painter.setFont(font);
+        const QRect rect(margin, y, visible.width() - 2 * margin, height);
+        if (QFontMetrics(font).horizontalAdvance(text) > rect.width())
+            throw std::runtime_error("help line too wide: " + text.toStdString());
+        painter.drawText(rect, alignment | Qt::AlignVCenter, text);
+        y += height;
+    };
+
+    int y = margin;
+    line(heading, y, 22, Qt::AlignHCenter, QStringLiteral("DIVIDRA"));
+    for (const QStringList &paragraph : paragraphs) {
+        for (const QString &text : paragraph)
+            line(body, y, 16, Qt::AlignLeft, text);
+        y += 4;
+    }
+    y += 12;
+    line(body, y, 16, Qt::AlignHCenter, QStringLiteral("Fare click per chiudere"));
+    if (y > visible.bottom())
+        throw std::runtime_error("help page taller than its box");
+    return image;
+}
+
+QImage logo()
+{
+    QImage image(37, 39, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    const QRectF disc(1, 2, 35, 35);
+    QRadialGradient gloss(disc.center() + QPointF(-6, -7), 24, disc.center() + QPointF(-7, -8));
+    gloss.setColorAt(0.0, QColor(255, 200, 200));
+    gloss.setColorAt(0.25, QColor(240, 40, 40));
+    gloss.setColorAt(0.8, QColor(170, 0, 0));
+    gloss.setColorAt(1.0, QColor(90, 0, 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(gloss);
+    painter.drawEllipse(disc);
+
+    QFont font(QStringLiteral("FreeSans"));
+    font.setPixelSize(15);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(disc, Qt::AlignCenter, QStringLiteral("DV"));
+    return image;
+}
+
+QImage icon()
+{
+    QImage image(32, 32, QImage::Format_RGB32);
+    image.fill(QColor(0, 0, 170));
+    QPainter painter(&image);
+
+    // A few small squares of other colours scattered over the field.
+    const struct {
+        int x, y;
+        QRgb colour;
+    } squares[] = {{2, 3, qRgb(255, 0, 0)},   {25, 2, qRgb(0, 220, 0)},  {14, 4, qRgb(255, 255, 255)},
+                   {4, 25, qRgb(0, 220, 220)}, {20, 26, qRgb(255, 0, 255)}, {28, 24, qRgb(255, 128, 0)}};
+    for (const auto &square : squares)
+        painter.fillRect(square.x, square.y, 3, 3, QColor(square.colour));
+
+    // The word as tall as it can be, squeezed across the width.
+    QFont font(QStringLiteral("FreeSans"));
+    font.setPixelSize(16);
+    font.setBold(true);
+    const QString word = QStringLiteral("Dividra");
+    const qreal width = QFontMetricsF(font).horizontalAdvance(word);
+    painter.setFont(font);
+    painter.setPen(QColor(255, 230, 0));
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.translate(1, 0);
+    painter.scale(30.0 / width, 1.0);
+    painter.drawText(QRectF(0, 7, width, 18), Qt::AlignCenter, word);
+    painter.end();
+
+    return image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+}
+
+QByteArray icoFile(const QImage &indexed)
+{
+    const int width = indexed.width();
+    const int height = indexed.height();
+    const int maskStride = ((width + 31) / 32) * 4;
+
+    QByteArray data;
+    QDataStream out(&data, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+
+    const quint32 paletteBytes = 256 * 4;
+    const quint32 imageBytes = 40 + paletteBytes + quint32(width * height) + quint32(maskStride * height);
+
+    // ICONDIR and its one entry.
+    out << quint16(0) << quint16(1) << quint16(1);
+    out << quint8(width) << quint8(height) << quint8(0) << quint8(0) << quint16(1) << quint16(8)
+        << imageBytes << quint32(6 + 16);
+
+    // BITMAPINFOHEADER: the height counts the colour image and the mask.
+    out << quint32(40) << qint32(width) << qint32(2 * height) << quint16(1) << quint16(8)
+        << quint32(0) << quint32(width * height + maskStride * height) << qint32(0) << qint32(0)
+        << quint32(256) << quint32(0);
+    const QList<QRgb> table = indexed.colorTable();
+    for (int i = 0; i < 256; ++i) {
+        const QRgb c = i < table.size() ? table[i] : 0;
+        out << quint8(qBlue(c)) << quint8(qGreen(c)) << quint8(qRed(c)) << quint8(0);
+    }
+    // Rows bottom-up; every row of 32 bytes is already 4-aligned.
+    for (int y = height - 1; y >= 0; --y)
+        out.writeRawData(reinterpret_cast<const char *>(indexed.constScanLine(y)), width);
+    // An all-clear mask: the icon is opaque.
+    const QByteArray maskRow(maskStride, '\0');
+    for (int y = 0; y < height; ++y)
+        out.writeRawData(maskRow.constData(), maskStride);
+    return data;
+}
+
+} // namespace artwork
