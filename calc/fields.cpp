@@ -32,12 +32,15 @@ std::string_view componentName(Component component)
 
 std::string resultCaption(Component component, float value)
 {
-    const bool capacitor = component <= Component::C4;
-    std::string caption(componentName(component));
-    caption += " = ";
-    caption += formatSingle(value);
-    caption += capacitor ? " \u00B5F." : " mH.";
-    return caption;
+    // Built in one buffer: a caption is one allocation, not four.
+    const std::string_view name = componentName(component);
+    const std::string_view suffix = component <= Component::C4 ? " \u00B5F." : " mH.";
+    char buffer[8 + kSingleTextMax + 8];
+    char *end = std::copy(name.begin(), name.end(), buffer);
+    end = std::copy_n(" = ", 3, end);
+    end = writeSingle(end, value);
+    end = std::copy(suffix.begin(), suffix.end(), end);
+    return std::string(buffer, end);
 }
 
 } // namespace dividra

@@ -103,23 +103,28 @@ bool isNumericText(std::string_view text)
     return sawDigit;
 }
 
+char *writeSingle(char *out, float value)
+{
+    if (value == 0.0f) {
+        *out = '0'; // also for -0
+        return out + 1;
+    }
+    // to_chars with a precision formats exactly as printf's "%.7g" in the C locale.
+    char *const begin = out;
+    char *const end = std::to_chars(out, out + kSingleTextMax, value, std::chars_format::general, 7).ptr;
+    for (char *c = begin; c != end; ++c) {
+        if (*c == '.')
+            *c = ',';
+        else if (*c >= 'a' && *c <= 'z')
+            *c = static_cast<char>(*c - 'a' + 'A');
+    }
+    return end;
+}
+
 std::string formatSingle(float value)
 {
-    if (value == 0.0f)
-        return "0"; // also for -0
-    // to_chars with a precision formats exactly as printf's "%.7g" in the C locale.
-    char buffer[32];
-    const auto [end, error] = std::to_chars(std::begin(buffer), std::end(buffer), value,
-                                            std::chars_format::general, 7);
-    (void)error; // 32 characters hold any float at seven digits
-    std::string text(buffer, end);
-    for (char &c : text) {
-        if (c == '.')
-            c = ',';
-        else if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return text;
+    char buffer[kSingleTextMax];
+    return std::string(buffer, writeSingle(buffer, value));
 }
 
 } // namespace dividra

@@ -197,22 +197,25 @@ void TestPictures::picturesSitAtInnerCorner_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("file");
-    QTest::newRow("Picture1") << "Picture1" << "twoway.jpg";
-    QTest::newRow("Picture2") << "Picture2" << "threeway.jpg";
-    QTest::newRow("Picture3") << "Picture3" << "help.bmp";
+    QTest::addColumn<int>("border");
+    QTest::newRow("Picture1") << "Picture1" << "twoway.jpg" << 2;
+    QTest::newRow("Picture2") << "Picture2" << "threeway.jpg" << 2;
+    QTest::newRow("Picture3") << "Picture3" << "help.bmp" << 2;
+    QTest::newRow("Image3") << "Image3" << "logo.bmp" << 0;
 }
 
 // Drawn unscaled from the inner area's top-left corner, cut at its edges,
-// inside a two-pixel border.
+// inside a two-pixel border; the logo fills its image exactly.
 void TestPictures::picturesSitAtInnerCorner()
 {
     QFETCH(QString, box);
     QFETCH(QString, file);
+    QFETCH(int, border);
     Fixture f;
     auto *picture = f.form.findChild<PictureBox *>(box);
     QVERIFY(picture);
     picture->show();
-    QCOMPARE(picture->contentsRect(), picture->rect().adjusted(2, 2, -2, -2));
+    QCOMPARE(picture->contentsRect(), picture->rect().adjusted(border, border, -border, -border));
 
     QPixmap grabbed = picture->grab();
     grabbed.setDevicePixelRatio(1);

@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "picturebox.h"
 #include "ui_Form1.h"
 
 #include <QMessageBox>
@@ -62,6 +63,7 @@ Form1::Form1(QWidget *parent)
     formPalette.setColor(QPalette::Window, formPalette.color(QPalette::Button));
     setPalette(formPalette);
     setGeometry(QRect(kStartPosition, size()));
+    setWindowIcon(loadPicture(QStringLiteral(":/assets/icon.png")));
 
     connect(ui->Command1, &QPushButton::clicked, this, &Form1::calculateTwoWay);
     connect(ui->Command2, &QPushButton::clicked, this, &Form1::clearTwoWay);

@@ -1,7 +1,16 @@
 #include "picturebox.h"
 
+#include <QFileInfo>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+
+QPixmap loadPicture(const QString &path)
+{
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
 
 PictureBox::PictureBox(QWidget *parent)
     : QFrame(parent)
@@ -11,24 +20,29 @@ PictureBox::PictureBox(QWidget *parent)
     setBackgroundRole(QPalette::Button);
 }
 
-QPixmap PictureBox::picture() const
+QString PictureBox::source() const
 {
-    return m_picture;
+    return m_source;
 }
 
-void PictureBox::setPicture(const QPixmap &picture)
+void PictureBox::setSource(const QString &source)
 {
-    m_picture = picture;
+    // Decoded when first painted: the window maps sooner, and the help page
+    // is never decoded unless it is shown.
+    m_source = source;
+    m_picture.reset();
     update();
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     {
+        if (!m_picture)
+            m_picture = loadPicture(m_source);
         QPainter painter(this);
         const QRect inner = contentsRect();
         painter.setClipRect(inner);
-        painter.drawPixmap(inner.topLeft(), m_picture);
+        painter.drawPixmap(inner.topLeft(), *m_picture);
     }
     QFrame::paintEvent(event);
 }

@@ -2,20 +2,29 @@
 
 #include <QFrame>
 #include <QPixmap>
+#include <QString>
+
+#include <optional>
+
+// Loads a built-in picture in the format its name ends in. Qt would
+// otherwise load every image-format plugin to ask each whether it reads a
+// BMP or a PNG before using its own reader.
+QPixmap loadPicture(const QString &path);
 
 // A box with a sunken two-pixel border that shows its picture at natural
 // size from the inner area's top-left corner, cut off at the inner edges.
-// The box never resizes to its picture.
+// The box never resizes to its picture. Without a frame it is a plain image.
 class PictureBox : public QFrame
 {
     Q_OBJECT
-    Q_PROPERTY(QPixmap picture READ picture WRITE setPicture)
+    Q_PROPERTY(QString source READ source WRITE setSource)
 
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    QPixmap picture() const;
-    void setPicture(const QPixmap &picture);
+    // The picture's path among the built-in resources.
+    QString source() const;
+    void setSource(const QString &source);
 
 signals:
     void clicked();
@@ -26,6 +35,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    QString m_source;
+    std::optional<QPixmap> m_picture;
     bool m_pressed = false;
 };
