@@ -65,6 +65,15 @@ struct Fixture {
 
     void click(const QString &name) { QTest::mouseClick(button(name), Qt::LeftButton); }
 
+    // Both sections filled in and calculated with the worked examples.
+    void calculateBoth()
+    {
+        type(kTwoWayFields, {"8", "8", "3000"});
+        click("Command1");
+        type(kThreeWayFields, {"8", "8", "8", "500", "5000"});
+        click("Command3");
+    }
+
     Form1 form;
     QList<UserMessage> messages;
 };

@@ -164,10 +164,7 @@ void TestCommands::onlyFieldsButtonsAndBoxesTakeFocus()
 void TestCommands::clearTwoWay()
 {
     Fixture f;
-    f.type(kTwoWayFields, {"8", "8", "3000"});
-    f.click("Command1");
-    f.type(kThreeWayFields, {"8", "8", "8", "500", "5000"});
-    f.click("Command3");
+    f.calculateBoth();
     const QStringList threeWay = f.captions(kThreeWayLabels);
 
     f.click("Command2");
@@ -185,10 +182,7 @@ void TestCommands::clearTwoWay()
 void TestCommands::clearThreeWay()
 {
     Fixture f;
-    f.type(kTwoWayFields, {"8", "8", "3000"});
-    f.click("Command1");
-    f.type(kThreeWayFields, {"8", "8", "8", "500", "5000"});
-    f.click("Command3");
+    f.calculateBoth();
     const QStringList twoWay = f.captions(kTwoWayLabels);
 
     f.click("Command4");

@@ -71,10 +71,7 @@ void TestForm1::calculateTwoWay()
 void TestForm1::calculateThreeWay()
 {
     Fixture f;
-    f.type(kTwoWayFields, {"8", "8", "3000"});
-    f.click("Command1");
-    f.type(kThreeWayFields, {"8", "8", "8", "500", "5000"});
-    f.click("Command3");
+    f.calculateBoth();
     QVERIFY(f.messages.isEmpty());
     QCOMPARE(f.captions(kThreeWayLabels), kThreeWayResults);
     QCOMPARE(f.captions(kTwoWayLabels), kTwoWayResults);
@@ -111,10 +108,7 @@ void TestForm1::refusalKeepsEverything()
     QFETCH(QString, message);
 
     Fixture f;
-    f.type(kTwoWayFields, {"8", "8", "3000"});
-    f.click("Command1");
-    f.type(kThreeWayFields, {"8", "8", "8", "500", "5000"});
-    f.click("Command3");
+    f.calculateBoth();
 
     f.type(fields, texts);
     f.click(button);
@@ -160,10 +154,7 @@ void TestForm1::faultKeepsEverything()
     QFETCH(QString, message);
 
     Fixture f;
-    f.type(kTwoWayFields, {"8", "8", "3000"});
-    f.click("Command1");
-    f.type(kThreeWayFields, {"8", "8", "8", "500", "5000"});
-    f.click("Command3");
+    f.calculateBoth();
 
     f.type(fields, texts);
     f.click(button);
