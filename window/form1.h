@@ -1,5 +1,6 @@
 #pragma once
 
+#include "crossover.h"
 #include "usermessage.h"
 
 #include <QWidget>
@@ -7,8 +8,6 @@
 #include <functional>
 #include <memory>
 #include <span>
-
-#include "crossover.h"
 
 class QLabel;
 class QLineEdit;
