@@ -41,8 +41,8 @@ private slots:
     void buttonKeys();
     void keysThatPressNothing();
     void onlyFieldsButtonsAndBoxesTakeFocus();
-    void clearTwoWay();
-    void clearThreeWay();
+    void clear_data();
+    void clear();
     void help();
     void accessKeyShowsHelp();
     void exitEnds_data();
@@ -161,35 +161,37 @@ void TestCommands::onlyFieldsButtonsAndBoxesTakeFocus()
     QCOMPARE(focusable, expected);
 }
 
-void TestCommands::clearTwoWay()
+void TestCommands::clear_data()
 {
-    Fixture f;
-    f.calculateBoth();
-    const QStringList threeWay = f.captions(kThreeWayLabels);
-
-    f.click("Command2");
-    QCOMPARE(f.captions(kTwoWayLabels), kTwoWayCleared);
-    QCOMPARE(f.texts(kTwoWayFields), (QStringList{"", "", ""}));
-    QCOMPARE(f.captions(kThreeWayLabels), threeWay);
-    QCOMPARE(f.texts(kThreeWayFields), (QStringList{"8", "8", "8", "500", "5000"}));
-
-    // Clearing a clear section changes nothing.
-    f.click("Command2");
-    QCOMPARE(f.captions(kTwoWayLabels), kTwoWayCleared);
-    QVERIFY(f.messages.isEmpty());
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("threeWay");
+    QTest::newRow("two-way") << "Command2" << false;
+    QTest::newRow("three-way") << "Command4" << true;
 }
 
-void TestCommands::clearThreeWay()
+// A clear restores its own section as at start and leaves the other alone.
+void TestCommands::clear()
 {
+    QFETCH(QString, button);
+    QFETCH(bool, threeWay);
+    const QStringList &fields = threeWay ? kThreeWayFields : kTwoWayFields;
+    const QStringList &labels = threeWay ? kThreeWayLabels : kTwoWayLabels;
+    const QStringList &otherFields = threeWay ? kTwoWayFields : kThreeWayFields;
+    const QStringList &otherLabels = threeWay ? kTwoWayLabels : kThreeWayLabels;
+
     Fixture f;
     f.calculateBoth();
-    const QStringList twoWay = f.captions(kTwoWayLabels);
+    const QStringList otherTexts = f.texts(otherFields);
+    const QStringList otherCaptions = f.captions(otherLabels);
 
-    f.click("Command4");
-    QCOMPARE(f.captions(kThreeWayLabels), kThreeWayCleared);
-    QCOMPARE(f.texts(kThreeWayFields), (QStringList{"", "", "", "", ""}));
-    QCOMPARE(f.captions(kTwoWayLabels), twoWay);
-    QCOMPARE(f.texts(kTwoWayFields), (QStringList{"8", "8", "3000"}));
+    for (int twice = 0; twice < 2; ++twice) { // clearing a clear section changes nothing
+        f.click(button);
+        QCOMPARE(f.captions(labels), threeWay ? kThreeWayCleared : kTwoWayCleared);
+        QCOMPARE(f.texts(fields), QStringList(fields.size()));
+        QCOMPARE(f.texts(otherFields), otherTexts);
+        QCOMPARE(f.captions(otherLabels), otherCaptions);
+    }
+    QVERIFY(f.messages.isEmpty());
 }
 
 void TestCommands::help()

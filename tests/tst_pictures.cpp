@@ -9,14 +9,14 @@
 
 namespace {
 
-struct PictureSpec {
+struct ExpectedPicture {
     const char *file;
     QByteArray format;
     QSize size;
     int bitsPerPixel;
 };
 
-const PictureSpec kPictures[] = {
+const ExpectedPicture kPictures[] = {
     {"twoway.jpg", "jpeg", {271, 231}, 24},
     {"threeway.jpg", "jpeg", {272, 343}, 24},
     {"help.bmp", "bmp", {326, 291}, 24},
@@ -91,9 +91,9 @@ void TestPictures::resources_data()
     QTest::addColumn<QByteArray>("format");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("bitsPerPixel");
-    for (const PictureSpec &spec : kPictures)
-        QTest::newRow(spec.file) << QString::fromLatin1(spec.file) << spec.format << spec.size
-                                 << spec.bitsPerPixel;
+    for (const ExpectedPicture &picture : kPictures)
+        QTest::newRow(picture.file) << QString::fromLatin1(picture.file) << picture.format << picture.size
+                                 << picture.bitsPerPixel;
 }
 
 // Each picture is built in, decodes, and has the format, size and depth the
@@ -236,8 +236,8 @@ void TestPictures::generatorAgrees()
     QCOMPARE(generator.exitCode(), 0);
 
     QStringList files;
-    for (const PictureSpec &spec : kPictures)
-        files << QString::fromLatin1(spec.file);
+    for (const ExpectedPicture &picture : kPictures)
+        files << QString::fromLatin1(picture.file);
     files << QStringLiteral("icon.ico");
     for (const QString &file : files) {
         QImageReader generated(folder.filePath(file));
