@@ -58,8 +58,7 @@ Checked<double> readNumber(std::string_view text)
         number[comma] = '.';
 
     double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
+    const std::errc error = std::from_chars(number.data(), number.data() + number.size(), value).ec;
     if (error == std::errc::result_out_of_range) {
         // Too many digits before the separator is an overflow; a fraction
         // too small for a double is as good as zero.
