@@ -27,7 +27,7 @@ QImage whiteCanvas(int width, int height)
 }
 
 // The tweeter branch of both networks: C1 in series, L1 across, the tweeter
-// connected in reverse polarity. Returns the y of its return rail.
+// connected in reverse polarity.
 void tweeterBranch(Schematic &s, qreal y, qreal railY, qreal junctionX, qreal driverX)
 {
     s.wire({kFeedX, y}, {kFeedX + 8, y});
@@ -40,6 +40,21 @@ void tweeterBranch(Schematic &s, qreal y, qreal railY, qreal junctionX, qreal dr
     s.junction({junctionX, railY});
     s.junction({kReturnX, railY});
     s.driver({driverX, y}, railY, 0, false, QStringLiteral("Tweeter"));
+}
+
+// The woofer branch of both networks, the last on the feed wire: an inductor
+// in series, a capacitor across, the driver in normal polarity.
+void wooferBranch(Schematic &s, qreal y, qreal railY, qreal junctionX, qreal driverX, int size,
+                  const QString &inductor, const QString &capacitor, const QString &name)
+{
+    s.inductor({kFeedX, y}, {junctionX, y}, inductor);
+    s.capacitor({junctionX, y}, {junctionX, railY}, capacitor);
+    s.wire({junctionX, y}, {driverX, y});
+    s.wire({kReturnX, railY}, {driverX, railY});
+    s.junction({kFeedX, y});
+    s.junction({junctionX, y});
+    s.junction({junctionX, railY});
+    s.driver({driverX, y}, railY, size, true, name);
 }
 
 } // namespace
@@ -58,15 +73,8 @@ QImage twoWayDiagram()
     s.wire({kFeedX, kInputY}, {kFeedX, wooferY});
     tweeterBranch(s, tweeterY, tweeterRail, junctionX, driverX);
 
-    // Woofer: L2 in series, C2 across.
-    s.inductor({kFeedX, wooferY}, {junctionX, wooferY}, QStringLiteral("L2"));
-    s.capacitor({junctionX, wooferY}, {junctionX, wooferRail}, QStringLiteral("C2"));
-    s.wire({junctionX, wooferY}, {driverX, wooferY});
-    s.wire({kReturnX, wooferRail}, {driverX, wooferRail});
-    s.junction({kFeedX, wooferY});
-    s.junction({junctionX, wooferY});
-    s.junction({junctionX, wooferRail});
-    s.driver({driverX, wooferY}, wooferRail, 1, true, QStringLiteral("midwoofer"));
+    wooferBranch(s, wooferY, wooferRail, junctionX, driverX, 1, QStringLiteral("L2"),
+                 QStringLiteral("C2"), QStringLiteral("midwoofer"));
 
     s.input({kReturnX, kInputY}, {kFeedX, kInputY});
     return image;
@@ -101,15 +109,8 @@ QImage threeWayDiagram()
         s.junction(dot);
     s.driver({driverX, midY}, midRail, 1, true, QStringLiteral("Mid"));
 
-    // Woofer: L4 in series, C4 across.
-    s.inductor({kFeedX, wooferY}, {secondJunctionX, wooferY}, QStringLiteral("L4"));
-    s.capacitor({secondJunctionX, wooferY}, {secondJunctionX, wooferRail}, QStringLiteral("C4"));
-    s.wire({secondJunctionX, wooferY}, {driverX, wooferY});
-    s.wire({kReturnX, wooferRail}, {driverX, wooferRail});
-    s.junction({kFeedX, wooferY});
-    s.junction({secondJunctionX, wooferY});
-    s.junction({secondJunctionX, wooferRail});
-    s.driver({driverX, wooferY}, wooferRail, 2, true, QStringLiteral("Woofer"));
+    wooferBranch(s, wooferY, wooferRail, secondJunctionX, driverX, 2, QStringLiteral("L4"),
+                 QStringLiteral("C4"), QStringLiteral("Woofer"));
 
     s.input({kReturnX, kInputY}, {kFeedX, kInputY});
     return image;
