@@ -11,23 +11,15 @@
 #include <variant>
 
 // What the two calculations share: reading a field, accepting a section's
-// fields, the messages for the user and the text of a result.
+// fields, the components and the text of a result.
 namespace dividra {
-
-inline constexpr std::string_view kIncompleteMessage = "dati non completi";
-inline constexpr std::string_view kNotNumericMessage = "inserire solo dati numerici";
-
-// The text that reports a fault to the user.
-std::string_view faultMessage(Fault fault);
 
 // The field's leading number as a 16-bit integer: an empty or non-numeric
 // text reads as 0, a number outside -32768..32767 is an overflow.
 Checked<std::int16_t> readInputValue(std::string_view text);
 
-// Input that is not used: the message that tells the user why.
-struct Refusal {
-    std::string_view message;
-};
+// Why a section's input is not used.
+enum class Refusal { Incomplete, NotNumeric };
 
 template <std::size_t N>
 using InputValues = std::array<std::int16_t, N>;
@@ -48,13 +40,14 @@ Acceptance<N> acceptInputs(const std::array<std::string_view, N> &fields)
         values[i] = value.value();
     }
     if (std::any_of(fields.begin(), fields.end(), [](std::string_view f) { return f.empty(); }))
-        return Refusal{kIncompleteMessage};
+        return Refusal::Incomplete;
     if (!std::all_of(fields.begin(), fields.end(), isNumericText))
-        return Refusal{kNotNumericMessage};
+        return Refusal::NotNumeric;
     return values;
 }
 
 enum class Component { C1, C2, C3, C4, L1, L2, L3, L4 };
+inline constexpr std::size_t kComponentCount = 8;
 
 // The bare name, which is also the caption of a cleared result label.
 std::string_view componentName(Component component);

@@ -71,14 +71,9 @@ Checked<double> readNumber(std::string_view text)
 
 Checked<std::int16_t> roundToInt16(double value)
 {
-    if (!std::isfinite(value))
-        return Fault::Overflow;
-    const double whole = std::trunc(value);
-    const double fraction = value - whole; // exact: whole keeps the sign and binade of value
-    double rounded = std::round(value);    // halves away from zero...
-    if (std::fabs(fraction) == 0.5 && std::fmod(rounded, 2.0) != 0.0)
-        rounded = whole;                   // ...except where that gives an odd number
-    if (rounded < -32768.0 || rounded > 32767.0)
+    // The default rounding mode rounds halves to even.
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= -32768.0 && rounded <= 32767.0))
         return Fault::Overflow;
     return static_cast<std::int16_t>(rounded);
 }
@@ -102,28 +97,22 @@ bool isNumericText(std::string_view text)
     return sawDigit;
 }
 
-char *writeSingle(char *out, float value)
-{
-    if (value == 0.0f) {
-        *out = '0'; // also for -0
-        return out + 1;
-    }
-    // to_chars with a precision formats exactly as printf's "%.7g" in the C locale.
-    char *const begin = out;
-    char *const end = std::to_chars(out, out + kSingleTextMax, value, std::chars_format::general, 7).ptr;
-    for (char *c = begin; c != end; ++c) {
-        if (*c == '.')
-            *c = ',';
-        else if (*c >= 'a' && *c <= 'z')
-            *c = static_cast<char>(*c - 'a' + 'A');
-    }
-    return end;
-}
-
 std::string formatSingle(float value)
 {
-    char buffer[kSingleTextMax];
-    return std::string(buffer, writeSingle(buffer, value));
+    if (value == 0.0f)
+        return "0"; // also for -0
+    // to_chars with a precision formats exactly as printf's "%.7g" in the C locale.
+    char buffer[32];
+    char *const end = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                          std::chars_format::general, 7).ptr;
+    std::string text(buffer, end);
+    for (char &c : text) {
+        if (c == '.')
+            c = ',';
+        else if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return text;
 }
 
 } // namespace dividra

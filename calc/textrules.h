@@ -28,9 +28,4 @@ bool isNumericText(std::string_view text);
 // without trailing zeros of the fraction.
 std::string formatSingle(float value);
 
-// The same text written at out, which has room for kSingleTextMax
-// characters; returns the end of what was written.
-inline constexpr std::size_t kSingleTextMax = 32;
-char *writeSingle(char *out, float value);
-
 } // namespace dividra

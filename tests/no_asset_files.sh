@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# The pictures are built into the executable: running it opens no picture
-# file. strace records every file the application opens while it starts
-# and shows its window.
+# The pictures are built into the executable: starting the window and
+# painting it opens no picture file. strace records every file the process
+# opens until its first paint is done; a crash or a hang fails the test.
 set -euo pipefail
-app=$1
+probe=$1
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-QT_QPA_PLATFORM=offscreen timeout -s TERM 3 strace -f -e trace=open,openat -o "$log" "$app" || true
+if ! QT_QPA_PLATFORM=offscreen timeout 60 strace -f -e trace=open,openat -o "$log" "$probe"; then
+    echo "the window did not start and paint cleanly"
+    exit 1
+fi
 if ! grep -q "libQt6Widgets" "$log"; then
     echo "strace recorded no library opens: the trace proves nothing"
     exit 1

@@ -5,6 +5,11 @@
 
 #include <memory>
 
+using dividra::Fault;
+using dividra::Refusal;
+
+Q_DECLARE_METATYPE(UserMessage)
+
 namespace {
 
 const QStringList kTwoWayResults{"C1 = 4,692192 µF.", "C2 = 4,692192 µF.", "L1 = 0,68 mH.",
@@ -86,17 +91,18 @@ void TestForm1::refusalKeepsEverything_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<UserMessage>("message");
 
+    const UserMessage incomplete = refusalMessage(Refusal::Incomplete);
+    const UserMessage notNumeric = refusalMessage(Refusal::NotNumeric);
     QTest::newRow("two-way empty") << "Command1" << kTwoWayFields
-                                   << QStringList{"8", "", "abc"} << "dati non completi";
+                                   << QStringList{"8", "", "abc"} << incomplete;
     QTest::newRow("two-way blanks") << "Command1" << kTwoWayFields
-                                    << QStringList{"8", "  ", "3000"} << "inserire solo dati numerici";
+                                    << QStringList{"8", "  ", "3000"} << notNumeric;
     QTest::newRow("three-way two non-numeric")
-        << "Command3" << kThreeWayFields << QStringList{"8", "x", "8", "y", "5000"}
-        << "inserire solo dati numerici";
+        << "Command3" << kThreeWayFields << QStringList{"8", "x", "8", "y", "5000"} << notNumeric;
     QTest::newRow("three-way empty") << "Command3" << kThreeWayFields
-                                     << QStringList{"", "8", "8", "500", "5000"} << "dati non completi";
+                                     << QStringList{"", "8", "8", "500", "5000"} << incomplete;
 }
 
 // Earlier results stay standing after a refusal, and so does the input.
@@ -105,14 +111,14 @@ void TestForm1::refusalKeepsEverything()
     QFETCH(QString, button);
     QFETCH(QStringList, fields);
     QFETCH(QStringList, texts);
-    QFETCH(QString, message);
+    QFETCH(UserMessage, message);
 
     Fixture f;
     f.calculateBoth();
 
     f.type(fields, texts);
     f.click(button);
-    QCOMPARE(f.messages, (QList<UserMessage>{{UserMessage::Kind::Refusal, message}}));
+    QCOMPARE(f.messages, QList<UserMessage>{message});
     QCOMPARE(f.captions(kTwoWayLabels), kTwoWayResults);
     QCOMPARE(f.captions(kThreeWayLabels), kThreeWayResults);
     QCOMPARE(f.texts(fields), texts);
@@ -123,11 +129,11 @@ void TestForm1::faultKeepsEverything_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<UserMessage>("message");
 
-    const QString overflow = "Overflow: inserire valori compresi tra -32768 e 32767";
-    const QString byZero = "Divisione per zero: impedenze e frequenze devono essere diverse da zero";
-    const QString invalid = "Operazione non valida: impedenze e frequenze devono essere diverse da zero";
+    const UserMessage overflow = faultMessage(Fault::Overflow);
+    const UserMessage byZero = faultMessage(Fault::DivisionByZero);
+    const UserMessage invalid = faultMessage(Fault::InvalidOperation);
 
     QTest::newRow("two-way 40000 and empty") << "Command1" << kTwoWayFields
                                              << QStringList{"40000", "", "3000"} << overflow;
@@ -151,14 +157,14 @@ void TestForm1::faultKeepsEverything()
     QFETCH(QString, button);
     QFETCH(QStringList, fields);
     QFETCH(QStringList, texts);
-    QFETCH(QString, message);
+    QFETCH(UserMessage, message);
 
     Fixture f;
     f.calculateBoth();
 
     f.type(fields, texts);
     f.click(button);
-    QCOMPARE(f.messages, (QList<UserMessage>{{UserMessage::Kind::Fault, message}}));
+    QCOMPARE(f.messages, QList<UserMessage>{message});
     QCOMPARE(f.captions(kTwoWayLabels), kTwoWayResults);
     QCOMPARE(f.captions(kThreeWayLabels), kThreeWayResults);
     QCOMPARE(f.texts(fields), texts);
@@ -173,20 +179,42 @@ void TestForm1::faultKeepsEverything()
 
 void TestForm1::messageBoxes_data()
 {
+    QTest::addColumn<UserMessage>("message");
     QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<int>("icon");
-    QTest::newRow("refusal") << int(UserMessage::Kind::Refusal) << int(QMessageBox::NoIcon);
-    QTest::newRow("fault") << int(UserMessage::Kind::Fault) << int(QMessageBox::Critical);
+
+    const int refusal = int(UserMessage::Kind::Refusal);
+    const int fault = int(UserMessage::Kind::Fault);
+    QTest::newRow("incomplete") << refusalMessage(Refusal::Incomplete) << refusal
+                                << "dati non completi" << int(QMessageBox::NoIcon);
+    QTest::newRow("not numeric") << refusalMessage(Refusal::NotNumeric) << refusal
+                                 << "inserire solo dati numerici" << int(QMessageBox::NoIcon);
+    QTest::newRow("overflow") << faultMessage(Fault::Overflow) << fault
+                              << "Overflow: inserire valori compresi tra -32768 e 32767"
+                              << int(QMessageBox::Critical);
+    QTest::newRow("division by zero")
+        << faultMessage(Fault::DivisionByZero) << fault
+        << "Divisione per zero: impedenze e frequenze devono essere diverse da zero"
+        << int(QMessageBox::Critical);
+    QTest::newRow("invalid operation")
+        << faultMessage(Fault::InvalidOperation) << fault
+        << "Operazione non valida: impedenze e frequenze devono essere diverse da zero"
+        << int(QMessageBox::Critical);
 }
 
+// Every text the user can be shown, word for word, in its box.
 void TestForm1::messageBoxes()
 {
+    QFETCH(UserMessage, message);
     QFETCH(int, kind);
+    QFETCH(QString, text);
     QFETCH(int, icon);
-    const std::unique_ptr<QMessageBox> box =
-        createMessageBox({UserMessage::Kind(kind), QStringLiteral("dati non completi")}, nullptr);
+    QCOMPARE(int(message.kind), kind);
+    QCOMPARE(message.text, text);
+    const std::unique_ptr<QMessageBox> box = createMessageBox(message, nullptr);
     QCOMPARE(box->windowTitle(), QStringLiteral("Dividra"));
-    QCOMPARE(box->text(), QStringLiteral("dati non completi"));
+    QCOMPARE(box->text(), text);
     QCOMPARE(int(box->icon()), icon);
     QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(box->isModal());

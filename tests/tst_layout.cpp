@@ -203,9 +203,10 @@ void TestLayout::longestResultsFit()
     int checked = 0;
     for (const auto &fields : inputs) {
         const dividra::Calculation calculation = dividra::calculateTwoWay(fields);
-        const auto *captions = std::get_if<dividra::Captions>(&calculation);
-        QVERIFY(captions);
-        for (const std::string &caption : *captions) {
+        const auto *network = std::get_if<dividra::Network>(&calculation);
+        QVERIFY(network);
+        for (const dividra::Component component : dividra::kTwoWayComponents) {
+            const std::string caption = dividra::resultCaption(component, (*network)[component]);
             label->setText(QString::fromStdString(caption));
             QVERIFY2(label->heightForWidth(label->width()) <= label->height(), caption.c_str());
             QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width(),

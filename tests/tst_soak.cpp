@@ -1,6 +1,8 @@
 // Drives the real window with many random actions and checks it against an
-// independent model after each one. Set DIVIDRA_SOAK_SEED to replay a run
-// and DIVIDRA_SOAK_ACTIONS to change its length.
+// independent model after each one. The seed is fixed, so that every run of
+// the suite is the same; DIVIDRA_SOAK_SEED=N replays another seed,
+// DIVIDRA_SOAK_SEED=random draws a new one, and DIVIDRA_SOAK_ACTIONS changes
+// the run's length.
 #include "formfixture.h"
 
 #include <QRandomGenerator>
@@ -60,16 +62,15 @@ struct Reference {
         for (const QString &text : texts) {
             const std::optional<int> value = inputValue(text);
             if (!value)
-                return UserMessage{UserMessage::Kind::Fault,
-                                   QStringLiteral("Overflow: inserire valori compresi tra -32768 e 32767")};
+                return faultMessage(dividra::Fault::Overflow);
             v << *value;
         }
         for (const QString &text : texts)
             if (text.isEmpty())
-                return UserMessage{UserMessage::Kind::Refusal, QStringLiteral("dati non completi")};
+                return refusalMessage(dividra::Refusal::Incomplete);
         for (const QString &text : texts)
             if (!numeric(text))
-                return UserMessage{UserMessage::Kind::Refusal, QStringLiteral("inserire solo dati numerici")};
+                return refusalMessage(dividra::Refusal::NotNumeric);
         if (v.contains(0.0))
             return UserMessage{UserMessage::Kind::Fault, QString()}; // which fault: tested elsewhere
         if (!threeWay) {
@@ -152,9 +153,14 @@ void TestSoak::initTestCase()
 
 void TestSoak::randomActions()
 {
+    const QByteArray seedText = qgetenv("DIVIDRA_SOAK_SEED");
     bool seedGiven = false;
-    const quint32 seed = quint32(qEnvironmentVariableIntValue("DIVIDRA_SOAK_SEED", &seedGiven));
-    const quint32 usedSeed = seedGiven ? seed : QRandomGenerator::system()->generate();
+    const quint32 seed = seedText.toUInt(&seedGiven);
+    if (!seedText.isEmpty() && !seedGiven && seedText != "random")
+        QFAIL("DIVIDRA_SOAK_SEED is neither a number nor \"random\"");
+    const quint32 usedSeed = seedText == "random" ? QRandomGenerator::system()->generate()
+                             : seedGiven          ? seed
+                                                  : 20261208u;
     bool countGiven = false;
     const int given = qEnvironmentVariableIntValue("DIVIDRA_SOAK_ACTIONS", &countGiven);
     const int actions = countGiven ? given : 20000;

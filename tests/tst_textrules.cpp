@@ -41,7 +41,9 @@ private slots:
 // ones; make sure the locale really took effect, or the run proves nothing.
 void TestTextRules::initTestCase()
 {
-    QVERIFY(std::setlocale(LC_ALL, "") != nullptr);
+    if (!std::setlocale(LC_ALL, ""))
+        QSKIP(qPrintable(QStringLiteral("locale %1 is not installed (on Debian: localedef -i %2 -f UTF-8 %1)")
+                             .arg(qEnvironmentVariable("LC_ALL"), qEnvironmentVariable("LC_ALL").section(u'.', 0, 0))));
     const QByteArray expected = qgetenv("DIVIDRA_EXPECT_DECIMAL_POINT");
     if (!expected.isEmpty())
         QCOMPARE(QByteArray(std::localeconv()->decimal_point), expected);

@@ -4,8 +4,15 @@
 
 #include <QMessageBox>
 
+#include <algorithm>
 #include <array>
 #include <string_view>
+
+// A result label and the component whose value it shows.
+struct ResultLabel {
+    dividra::Component component;
+    QLabel *Ui::Form1::*label;
+};
 
 namespace {
 
@@ -20,13 +27,55 @@ struct Overloaded : Ts... {
     using Ts::operator()...;
 };
 
+using dividra::Component;
+
+template <std::size_t N>
+using Fields = std::array<QLineEdit *Ui::Form1::*, N>;
+
+// A section: its fields in field order, and its result labels in the order
+// both "Calcola" and "Cancella" write them.
+template <std::size_t FieldCount, std::size_t ResultCount>
+struct Section {
+    Fields<FieldCount> fields;
+    std::array<ResultLabel, ResultCount> results;
+};
+
+constexpr Section<3, 4> kTwoWay{
+    {&Ui::Form1::txttweeter, &Ui::Form1::txtwoofer, &Ui::Form1::txtfrequenza},
+    {{{Component::C1, &Ui::Form1::lblc1},
+      {Component::C2, &Ui::Form1::lblc2},
+      {Component::L1, &Ui::Form1::lbll1},
+      {Component::L2, &Ui::Form1::lbll2}}}};
+
+constexpr Section<5, 8> kThreeWay{
+    {&Ui::Form1::txttw, &Ui::Form1::txtmd, &Ui::Form1::txtw, &Ui::Form1::txtmin,
+     &Ui::Form1::txtmax},
+    {{{Component::C1, &Ui::Form1::labelc1},
+      {Component::C2, &Ui::Form1::Labelc2},
+      {Component::C3, &Ui::Form1::Labelc3},
+      {Component::C4, &Ui::Form1::Labelc4},
+      {Component::L1, &Ui::Form1::Labell1},
+      {Component::L2, &Ui::Form1::Labell2},
+      {Component::L3, &Ui::Form1::Labell3},
+      {Component::L4, &Ui::Form1::Labell4}}}};
+
+// Each section shows every component its calculation gives, once.
+template <std::size_t N>
+constexpr bool showsEach(const std::array<ResultLabel, N> &results,
+                         const std::array<Component, N> &components)
+{
+    return std::ranges::is_permutation(results, components, {}, &ResultLabel::component);
+}
+static_assert(showsEach(kTwoWay.results, dividra::kTwoWayComponents));
+static_assert(showsEach(kThreeWay.results, dividra::kThreeWayComponents));
+
 // The texts stay alive in this holder while the core reads them as views.
 template <std::size_t N>
 struct FieldTexts {
-    explicit FieldTexts(const std::array<QLineEdit *, N> &fields)
+    FieldTexts(const Ui::Form1 &ui, const Fields<N> &fields)
     {
         for (std::size_t i = 0; i < N; ++i) {
-            utf8[i] = fields[i]->text().toUtf8();
+            utf8[i] = (ui.*fields[i])->text().toUtf8();
             views[i] = std::string_view(utf8[i].constData(), std::size_t(utf8[i].size()));
         }
     }
@@ -34,14 +83,20 @@ struct FieldTexts {
     std::array<std::string_view, N> views;
 };
 
-QString fromUtf8(std::string_view text)
+template <std::size_t N>
+void clearFields(const Ui::Form1 &ui, const Fields<N> &fields)
 {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    for (QLineEdit *Ui::Form1::*field : fields)
+        (ui.*field)->clear();
 }
 
-QString clearedCaption(dividra::Component component)
+// A cleared label shows the component's bare name, as at start.
+void clearResults(const Ui::Form1 &ui, std::span<const ResultLabel> results)
 {
-    return fromUtf8(dividra::componentName(component));
+    for (const ResultLabel &result : results) {
+        const std::string_view name = dividra::componentName(result.component);
+        (ui.*result.label)->setText(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    }
 }
 
 } // namespace
@@ -85,63 +140,42 @@ void Form1::setMessagePresenter(MessagePresenter presenter)
 
 void Form1::calculateTwoWay()
 {
-    const FieldTexts<3> texts({ui->txttweeter, ui->txtwoofer, ui->txtfrequenza});
-    // Labels in the order the captions are written: C1, C2, L1, L2.
-    const std::array labels{ui->lblc1, ui->lblc2, ui->lbll1, ui->lbll2};
-    present(dividra::calculateTwoWay(texts.views), labels);
+    const FieldTexts texts(*ui, kTwoWay.fields);
+    present(dividra::calculateTwoWay(texts.views), kTwoWay.results);
 }
 
 void Form1::calculateThreeWay()
 {
-    const FieldTexts<5> texts({ui->txttw, ui->txtmd, ui->txtw, ui->txtmin, ui->txtmax});
-    // C1..C4, then L1..L4.
-    const std::array labels{ui->labelc1, ui->Labelc2, ui->Labelc3, ui->Labelc4,
-                            ui->Labell1, ui->Labell2, ui->Labell3, ui->Labell4};
-    present(dividra::calculateThreeWay(texts.views), labels);
+    const FieldTexts texts(*ui, kThreeWay.fields);
+    present(dividra::calculateThreeWay(texts.views), kThreeWay.results);
 }
 
-// A cleared section looks as it did at start. The two-way clear writes its
-// labels first and the three-way one its fields first.
+// The two-way clear writes its labels first and the three-way one its
+// fields first.
 void Form1::clearTwoWay()
 {
-    using dividra::Component;
-    ui->lblc1->setText(clearedCaption(Component::C1));
-    ui->lblc2->setText(clearedCaption(Component::C2));
-    ui->lbll1->setText(clearedCaption(Component::L1));
-    ui->lbll2->setText(clearedCaption(Component::L2));
-    for (QLineEdit *field : {ui->txttweeter, ui->txtwoofer, ui->txtfrequenza})
-        field->clear();
+    clearResults(*ui, kTwoWay.results);
+    clearFields(*ui, kTwoWay.fields);
 }
 
 void Form1::clearThreeWay()
 {
-    using dividra::Component;
-    for (QLineEdit *field : {ui->txttw, ui->txtmd, ui->txtw, ui->txtmin, ui->txtmax})
-        field->clear();
-    ui->labelc1->setText(clearedCaption(Component::C1));
-    ui->Labelc2->setText(clearedCaption(Component::C2));
-    ui->Labelc3->setText(clearedCaption(Component::C3));
-    ui->Labelc4->setText(clearedCaption(Component::C4));
-    ui->Labell1->setText(clearedCaption(Component::L1));
-    ui->Labell2->setText(clearedCaption(Component::L2));
-    ui->Labell3->setText(clearedCaption(Component::L3));
-    ui->Labell4->setText(clearedCaption(Component::L4));
+    clearFields(*ui, kThreeWay.fields);
+    clearResults(*ui, kThreeWay.results);
 }
 
-void Form1::present(const dividra::Calculation &calculation, std::span<QLabel *const> labels)
+void Form1::present(const dividra::Calculation &calculation, std::span<const ResultLabel> results)
 {
     std::visit(Overloaded{
-                   [&](const dividra::Captions &captions) {
-                       for (std::size_t i = 0; i < labels.size(); ++i)
-                           labels[i]->setText(QString::fromStdString(captions[i]));
+                   [&](const dividra::Network &network) {
+                       for (const ResultLabel &result : results) {
+                           const std::string caption =
+                               dividra::resultCaption(result.component, network[result.component]);
+                           (ui.get()->*result.label)->setText(QString::fromStdString(caption));
+                       }
                    },
-                   [&](const dividra::Refusal &refusal) {
-                       m_presentMessage({UserMessage::Kind::Refusal, fromUtf8(refusal.message)});
-                   },
-                   [&](dividra::Fault fault) {
-                       m_presentMessage(
-                           {UserMessage::Kind::Fault, fromUtf8(dividra::faultMessage(fault))});
-                   },
+                   [&](dividra::Refusal refusal) { m_presentMessage(refusalMessage(refusal)); },
+                   [&](dividra::Fault fault) { m_presentMessage(faultMessage(fault)); },
                },
                calculation);
 }

@@ -9,12 +9,11 @@
 #include <memory>
 #include <span>
 
-class QLabel;
-class QLineEdit;
-
 namespace Ui {
 class Form1;
 }
+
+struct ResultLabel;
 
 // The application's one window: two calculation sections, their clear
 // buttons, exit and help. The form file describes it; this class holds the
@@ -38,7 +37,7 @@ private:
     void calculateThreeWay();
     void clearTwoWay();
     void clearThreeWay();
-    void present(const dividra::Calculation &calculation, std::span<QLabel *const> labels);
+    void present(const dividra::Calculation &calculation, std::span<const ResultLabel> results);
     void showModalMessage(const UserMessage &message);
 
     std::unique_ptr<Ui::Form1> ui;

@@ -15,7 +15,6 @@
 #include <string>
 #include <string_view>
 #include <tuple>
-#include <vector>
 
 using namespace dividra;
 
@@ -93,9 +92,9 @@ void checkCaption(const std::string &caption, float value)
             "caption does not read back to seven digits");
 }
 
-template <std::size_t N, typename Compute>
+template <std::size_t N, std::size_t M, typename Compute>
 void checkSection(const std::array<std::string_view, N> &fields, const Calculation &calculation,
-                  Compute compute)
+                  const std::array<Component, M> &components, Compute compute)
 {
     bool accepted = true;
     bool anyZero = false;
@@ -118,12 +117,15 @@ void checkSection(const std::array<std::string_view, N> &fields, const Calculati
         require(std::holds_alternative<Fault>(calculation), "zero input did not end in a fault");
         return;
     }
-    const auto *captions = std::get_if<Captions>(&calculation);
-    require(captions != nullptr, "good input not calculated");
-    const std::vector<float> results = std::apply(compute, values);
-    require(results.size() == captions->size(), "caption count");
-    for (std::size_t i = 0; i < results.size(); ++i)
-        checkCaption((*captions)[i], results[i]);
+    const auto *network = std::get_if<Network>(&calculation);
+    require(network != nullptr, "good input not calculated");
+    const Checked<Network> computed = std::apply(compute, values);
+    require(computed.ok(), "network fault without a zero");
+    for (const Component component : components) {
+        const float value = (*network)[component];
+        require(value == computed.value()[component], "calculation differs from its formulas");
+        checkCaption(resultCaption(component, value), value);
+    }
 }
 
 } // namespace
@@ -142,17 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         checkField(field);
 
     const std::array<std::string_view, 3> twoWay{fields[0], fields[1], fields[2]};
-    checkSection(twoWay, calculateTwoWay(twoWay), [](auto t, auto w, auto f) {
-        const Checked<TwoWayNetwork> n = computeTwoWay(t, w, f);
-        require(n.ok(), "network fault without a zero");
-        const TwoWayNetwork &r = n.value();
-        return std::vector<float>{r.c1, r.c2, r.l1, r.l2};
-    });
-    checkSection(fields, calculateThreeWay(fields), [](auto tw, auto md, auto wf, auto fmin, auto fmax) {
-        const Checked<ThreeWayNetwork> n = computeThreeWay(tw, md, wf, fmin, fmax);
-        require(n.ok(), "network fault without a zero");
-        const ThreeWayNetwork &r = n.value();
-        return std::vector<float>{r.c1, r.c2, r.c3, r.c4, r.l1, r.l2, r.l3, r.l4};
-    });
+    checkSection(twoWay, calculateTwoWay(twoWay), kTwoWayComponents, computeTwoWay);
+    checkSection(fields, calculateThreeWay(fields), kThreeWayComponents, computeThreeWay);
     return 0;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "checked.h"
+#include "fields.h"
+
 #include <QString>
 
 #include <memory>
@@ -17,6 +20,10 @@ struct UserMessage {
     friend bool operator==(const UserMessage &, const UserMessage &) = default;
 };
 
-// The modal box for a message: one OK button, titled with the application
-// title; no icon for a refusal, the critical icon for a fault.
+// The user's words for each refusal and each fault.
+UserMessage refusalMessage(dividra::Refusal refusal);
+UserMessage faultMessage(dividra::Fault fault);
+
+// The modal box for a message: one OK button, titled with the application's
+// display name; no icon for a refusal, the critical icon for a fault.
 std::unique_ptr<QMessageBox> createMessageBox(const UserMessage &message, QWidget *parent);

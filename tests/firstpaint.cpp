@@ -1,0 +1,50 @@
+// Starts the window as the application does and ends with status 0 once
+// every visible picture box has painted, so that a trace of this process
+// covers start-up and the first paint and nothing after them.
+#include "applicationsetup.h"
+#include "form1.h"
+#include "picturebox.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QSet>
+#include <QTimer>
+
+namespace {
+
+class FirstPaint : public QObject
+{
+public:
+    explicit FirstPaint(const QList<PictureBox *> &boxes)
+    {
+        for (PictureBox *box : boxes) {
+            if (box->isVisibleTo(box->window())) {
+                m_waiting.insert(box);
+                box->installEventFilter(this);
+            }
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && m_waiting.remove(watched) && m_waiting.isEmpty())
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return false;
+    }
+
+private:
+    QSet<QObject *> m_waiting;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    configureApplication(application);
+    Form1 form;
+    const FirstPaint firstPaint(form.findChildren<PictureBox *>());
+    form.show();
+    return application.exec();
+}

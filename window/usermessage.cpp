@@ -1,0 +1,40 @@
+#include "usermessage.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+
+UserMessage refusalMessage(dividra::Refusal refusal)
+{
+    switch (refusal) {
+    case dividra::Refusal::Incomplete:
+        return {UserMessage::Kind::Refusal, QStringLiteral("dati non completi")};
+    case dividra::Refusal::NotNumeric:
+        break;
+    }
+    return {UserMessage::Kind::Refusal, QStringLiteral("inserire solo dati numerici")};
+}
+
+UserMessage faultMessage(dividra::Fault fault)
+{
+    switch (fault) {
+    case dividra::Fault::Overflow:
+        return {UserMessage::Kind::Fault,
+                QStringLiteral("Overflow: inserire valori compresi tra -32768 e 32767")};
+    case dividra::Fault::DivisionByZero:
+        return {UserMessage::Kind::Fault,
+                QStringLiteral("Divisione per zero: impedenze e frequenze devono essere diverse da zero")};
+    case dividra::Fault::InvalidOperation:
+        break;
+    }
+    return {UserMessage::Kind::Fault,
+            QStringLiteral("Operazione non valida: impedenze e frequenze devono essere diverse da zero")};
+}
+
+std::unique_ptr<QMessageBox> createMessageBox(const UserMessage &message, QWidget *parent)
+{
+    const QMessageBox::Icon icon = message.kind == UserMessage::Kind::Fault
+                                       ? QMessageBox::Critical
+                                       : QMessageBox::NoIcon;
+    return std::make_unique<QMessageBox>(icon, QGuiApplication::applicationDisplayName(),
+                                         message.text, QMessageBox::Ok, parent);
+}
