@@ -1,10 +1,13 @@
 #include "applicationsetup.h"
 #include "form1.h"
+#include "startup.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    startup::declineBusAutolaunch();
+    const std::jthread fonts = startup::prepareFonts();
     QApplication application(argc, argv);
     configureApplication(application);
     Form1 form;

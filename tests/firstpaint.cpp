@@ -4,6 +4,7 @@
 #include "applicationsetup.h"
 #include "form1.h"
 #include "picturebox.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -41,6 +42,8 @@ private:
 
 int main(int argc, char *argv[])
 {
+    startup::declineBusAutolaunch();
+    const std::jthread fonts = startup::prepareFonts();
     QApplication application(argc, argv);
     configureApplication(application);
     Form1 form;

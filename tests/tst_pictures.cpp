@@ -16,6 +16,7 @@ struct ExpectedPicture {
     int bitsPerPixel;
 };
 
+// The committed pictures; the window holds each decoded, as NAME.pixels.
 const ExpectedPicture kPictures[] = {
     {"twoway.jpg", "jpeg", {271, 231}, 24},
     {"threeway.jpg", "jpeg", {272, 343}, 24},
@@ -23,6 +24,17 @@ const ExpectedPicture kPictures[] = {
     {"logo.bmp", "bmp", {37, 39}, 24},
     {"icon.png", "png", {32, 32}, 8},
 };
+
+QString committed(const QString &file)
+{
+    return QStringLiteral(DIVIDRA_ASSETS_DIR "/") + file;
+}
+
+// What the window draws for a committed picture.
+QImage builtIn(const QString &file)
+{
+    return readyToDraw(QStringLiteral(":/pictures/%1.pixels").arg(file.section(u'.', 0, 0)));
+}
 
 // Bits per pixel as the file itself records them.
 int fileBitsPerPixel(const QByteArray &data, const QByteArray &format)
@@ -96,8 +108,8 @@ void TestPictures::resources_data()
                                  << picture.bitsPerPixel;
 }
 
-// Each picture is built in, decodes, and has the format, size and depth the
-// window was laid out for.
+// Each committed picture has the format, size and depth the window was laid
+// out for, and is built in with exactly the pixels it decodes to.
 void TestPictures::resources()
 {
     QFETCH(QString, file);
@@ -105,9 +117,9 @@ void TestPictures::resources()
     QFETCH(QSize, size);
     QFETCH(int, bitsPerPixel);
 
-    QFile resource(QStringLiteral(":/assets/") + file);
-    QVERIFY(resource.open(QIODevice::ReadOnly));
-    const QByteArray data = resource.readAll();
+    QFile source(committed(file));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QByteArray data = source.readAll();
     QBuffer buffer;
     buffer.setData(data);
     QImageReader reader(&buffer);
@@ -116,6 +128,7 @@ void TestPictures::resources()
     QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
     QCOMPARE(image.size(), size);
     QCOMPARE(fileBitsPerPixel(data, format), bitsPerPixel);
+    QCOMPARE(builtIn(file), image.convertToFormat(QImage::Format_RGB32));
 }
 
 void TestPictures::windowsIcon()
@@ -132,7 +145,7 @@ void TestPictures::windowsIcon()
     QCOMPARE(image.size(), QSize(32, 32));
 
     // The same picture as the PNG for the desktop themes.
-    const QImage png(QStringLiteral(":/assets/icon.png"));
+    const QImage png(committed(QStringLiteral("icon.png")));
     QCOMPARE(image.convertToFormat(QImage::Format_RGB32), png.convertToFormat(QImage::Format_RGB32));
 }
 
@@ -150,7 +163,7 @@ void TestPictures::cutStripsAreWhite()
 {
     QFETCH(QString, file);
     QFETCH(QSize, shown);
-    const QImage image(QStringLiteral(":/assets/") + file);
+    const QImage image = builtIn(file);
     QVERIFY(!image.isNull());
     const QRect right(shown.width(), 0, image.width() - shown.width(), image.height());
     const QRect bottom(0, shown.height(), image.width(), image.height() - shown.height());
@@ -164,7 +177,7 @@ void TestPictures::cutStripsAreWhite()
 // line and fully inside the 277 rows that show.
 void TestPictures::helpTextShowsWhole()
 {
-    const QImage image(QStringLiteral(":/assets/help.bmp"));
+    const QImage image = builtIn(QStringLiteral("help.bmp"));
     QList<int> inkRows;
     for (int y = 0; y < image.height(); ++y)
         if (firstInk(image, QRect(0, y, image.width(), 1)))
@@ -205,7 +218,8 @@ void TestPictures::picturesSitAtInnerCorner_data()
 }
 
 // Drawn unscaled from the inner area's top-left corner, cut at its edges,
-// inside a two-pixel border; the logo fills its image exactly.
+// inside a two-pixel border, with the very pixels of the committed picture;
+// the logo fills its image exactly.
 void TestPictures::picturesSitAtInnerCorner()
 {
     QFETCH(QString, box);
@@ -220,7 +234,7 @@ void TestPictures::picturesSitAtInnerCorner()
     QPixmap grabbed = picture->grab();
     grabbed.setDevicePixelRatio(1);
     const QImage shown = grabbed.toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage source = QImage(QStringLiteral(":/assets/") + file).convertToFormat(QImage::Format_RGB32);
+    const QImage source = QImage(committed(file)).convertToFormat(QImage::Format_RGB32);
     const QRect inner = picture->contentsRect();
     QCOMPARE(shown.copy(inner), source.copy(QRect(QPoint(0, 0), inner.size())));
 }
@@ -241,13 +255,13 @@ void TestPictures::generatorAgrees()
     files << QStringLiteral("icon.ico");
     for (const QString &file : files) {
         QImageReader generated(folder.filePath(file));
-        QImageReader committed(QStringLiteral(DIVIDRA_ASSETS_DIR "/") + file);
-        QCOMPARE(generated.format(), committed.format());
-        QCOMPARE(generated.size(), committed.size());
-        QFile a(folder.filePath(file)), b(QStringLiteral(DIVIDRA_ASSETS_DIR "/") + file);
+        QImageReader inAssets(committed(file));
+        QCOMPARE(generated.format(), inAssets.format());
+        QCOMPARE(generated.size(), inAssets.size());
+        QFile a(folder.filePath(file)), b(committed(file));
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
         QCOMPARE(fileBitsPerPixel(a.readAll(), generated.format()),
-                 fileBitsPerPixel(b.readAll(), committed.format()));
+                 fileBitsPerPixel(b.readAll(), inAssets.format()));
     }
 }
 

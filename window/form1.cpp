@@ -118,7 +118,7 @@ Form1::Form1(QWidget *parent)
     formPalette.setColor(QPalette::Window, formPalette.color(QPalette::Button));
     setPalette(formPalette);
     setGeometry(QRect(kStartPosition, size()));
-    setWindowIcon(loadPicture(QStringLiteral(":/assets/icon.png")));
+    setWindowIcon(QPixmap::fromImage(readyToDraw(QStringLiteral(":/pictures/icon.pixels"))));
 
     connect(ui->Command1, &QPushButton::clicked, this, &Form1::calculateTwoWay);
     connect(ui->Command2, &QPushButton::clicked, this, &Form1::clearTwoWay);

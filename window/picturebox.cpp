@@ -1,15 +1,29 @@
 #include "picturebox.h"
 
-#include <QFileInfo>
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResource>
+#include <QtEndian>
 
-QPixmap loadPicture(const QString &path)
+#include <cstring>
+
+QImage readyToDraw(const QString &path)
 {
-    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    const QResource resource(path);
+    const QByteArray data = resource.uncompressedData(); // no copy when stored uncompressed
+    if (data.size() < 8)
+        return {};
+    const qsizetype width = qFromLittleEndian<quint32>(data.constData());
+    const qsizetype height = qFromLittleEndian<quint32>(data.constData() + 4);
+    if (data.size() != 8 + width * height * 4)
+        return {};
+    const auto *pixels = reinterpret_cast<const uchar *>(data.constData() + 8);
+    if (resource.compressionAlgorithm() == QResource::NoCompression
+        && reinterpret_cast<quintptr>(pixels) % alignof(quint32) == 0)
+        return QImage(pixels, int(width), int(height), QImage::Format_RGB32);
+    QImage image(int(width), int(height), QImage::Format_RGB32);
+    std::memcpy(image.bits(), pixels, std::size_t(width * height * 4));
+    return image;
 }
 
 PictureBox::PictureBox(QWidget *parent)
@@ -38,11 +52,11 @@ void PictureBox::paintEvent(QPaintEvent *event)
 {
     {
         if (!m_picture)
-            m_picture = loadPicture(m_source);
+            m_picture = readyToDraw(m_source);
         QPainter painter(this);
         const QRect inner = contentsRect();
         painter.setClipRect(inner);
-        painter.drawPixmap(inner.topLeft(), *m_picture);
+        painter.drawImage(inner.topLeft(), *m_picture);
     }
     QFrame::paintEvent(event);
 }

@@ -1,15 +1,16 @@
 #pragma once
 
 #include <QFrame>
-#include <QPixmap>
+#include <QImage>
 #include <QString>
 
 #include <optional>
 
-// Loads a built-in picture in the format its name ends in. Qt would
-// otherwise load every image-format plugin to ask each whether it reads a
-// BMP or a PNG before using its own reader.
-QPixmap loadPicture(const QString &path);
+// A built-in picture in the form the build decodes it to (tools/decode):
+// its pixels are drawn straight from the executable where they lie aligned,
+// so nothing is decoded and no image plugin is loaded. A null image when
+// there is no such picture.
+QImage readyToDraw(const QString &path);
 
 // A box with a sunken two-pixel border that shows its picture at natural
 // size from the inner area's top-left corner, cut off at the inner edges.
@@ -36,6 +37,6 @@ protected:
 
 private:
     QString m_source;
-    std::optional<QPixmap> m_picture;
+    std::optional<QImage> m_picture;
     bool m_pressed = false;
 };

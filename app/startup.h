@@ -1,0 +1,21 @@
+#pragma once
+
+#include <thread>
+
+// What the process does before the application object exists, so that the
+// window's first paint comes sooner.
+namespace startup {
+
+// Where the desktop offers no session bus, says so to the D-Bus library, so
+// that Qt's accessibility bridge does not make it launch a bus of its own
+// (a new daemon) while the window starts. A session that has a bus, named
+// in the environment or at $XDG_RUNTIME_DIR/bus, is left alone.
+void declineBusAutolaunch();
+
+// Reads fontconfig's configuration and font cache, the largest single cost
+// before the first paint, on another core while Qt connects to the display
+// and loads its platform plugin; Qt then finds it done. Join the thread
+// before the end of main.
+std::jthread prepareFonts();
+
+} // namespace startup
