@@ -1,9 +1,12 @@
-// Start-up of an X11 program: the time from starting it to its top-level
+// Start-up of X11 programs: the time from starting one to its top-level
 // window being mapped, and to the first paint of that window (the first
 // moment it shows more than one colour), and its resident memory once
-// painted. Runs the command several times and prints medians.
+// painted. Runs the programs in turn, RUNS times each, so that a change in
+// the machine's load touches them all alike, and prints medians.
 //
-//   startup RUNS COMMAND [ARGUMENTS...]
+//   startup RUNS PROGRAM...
+//
+// A PROGRAM may carry arguments, separated by blanks: "bench_barewindow 737x573".
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -17,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -70,35 +74,87 @@ Window waitForMap(Display *display)
     return None;
 }
 
+// More than one colour along the window's middle row or middle column. A
+// window is painted at once, so these lines show its first paint as well as
+// the whole would; reading the whole of a large window at every poll would
+// slow the X server, and with it the program measured.
+bool varies(Display *display, Window window, int x, int y, unsigned width, unsigned height)
+{
+    XImage *image = XGetImage(display, window, x, y, width, height, AllPlanes, ZPixmap);
+    if (!image)
+        return false;
+    const unsigned long first = XGetPixel(image, 0, 0);
+    bool varied = false;
+    for (int j = 0; j < image->height && !varied; ++j)
+        for (int i = 0; i < image->width && !varied; ++i)
+            varied = XGetPixel(image, i, j) != first;
+    XDestroyImage(image);
+    return varied;
+}
+
 bool painted(Display *display, Window window)
 {
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(display, window, &attributes))
         return false;
-    XImage *image = XGetImage(display, window, 0, 0, attributes.width, attributes.height,
-                              AllPlanes, ZPixmap);
-    if (!image)
-        return false;
-    const unsigned long first = XGetPixel(image, 0, 0);
-    bool varied = false;
-    for (int y = 0; y < image->height && !varied; y += 2)
-        for (int x = 0; x < image->width && !varied; x += 2)
-            varied = XGetPixel(image, x, y) != first;
-    XDestroyImage(image);
-    return varied;
+    const unsigned width = unsigned(attributes.width), height = unsigned(attributes.height);
+    return varies(display, window, 0, attributes.height / 2, width, 1)
+           || varies(display, window, attributes.width / 2, 0, 1, height);
 }
 
 int ignoreErrors(Display *, XErrorEvent *) { return 0; }
+
+struct Sample {
+    double mapped, firstPaint, resident;
+};
+
+// Starts the program once and measures it; false when it shows no window.
+bool measureOnce(Display *display, const char *program, Sample &sample)
+{
+    std::vector<std::string> words;
+    std::istringstream line(program);
+    for (std::string word; line >> word;)
+        words.push_back(word);
+    std::vector<char *> arguments;
+    for (std::string &word : words)
+        arguments.push_back(word.data());
+    arguments.push_back(nullptr);
+
+    const auto start = Clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        execvp(arguments[0], arguments.data());
+        _exit(127);
+    }
+    const Window window = waitForMap(display);
+    if (window == None) {
+        std::fprintf(stderr, "%s: no window\n", program);
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        return false;
+    }
+    sample.mapped = millisecondsSince(start);
+    while (!painted(display, window) && millisecondsSince(start) < 10000)
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    sample.firstPaint = millisecondsSince(start);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    sample.resident = residentMiB(child);
+    kill(child, SIGTERM);
+    waitpid(child, nullptr, 0);
+    XSync(display, True);
+    return true;
+}
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s RUNS COMMAND [ARGUMENTS...]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s RUNS PROGRAM...\n", argv[0]);
         return 2;
     }
     const int runs = std::atoi(argv[1]);
+    const int programs = argc - 2;
     Display *display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "no X display\n");
@@ -108,33 +164,25 @@ int main(int argc, char *argv[])
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
     XSync(display, True);
 
-    std::vector<double> mapped, firstPaint, memory;
+    std::vector<std::vector<Sample>> samples(programs);
     for (int run = 0; run < runs; ++run) {
-        const auto start = Clock::now();
-        const pid_t child = fork();
-        if (child == 0) {
-            execvp(argv[2], argv + 2);
-            _exit(127);
+        for (int p = 0; p < programs; ++p) {
+            Sample sample{};
+            if (!measureOnce(display, argv[2 + p], sample))
+                return 1;
+            samples[p].push_back(sample);
         }
-        const Window window = waitForMap(display);
-        if (window == None) {
-            std::fprintf(stderr, "%s: no window\n", argv[2]);
-            kill(child, SIGKILL);
-            return 1;
-        }
-        mapped.push_back(millisecondsSince(start));
-        while (!painted(display, window) && millisecondsSince(start) < 10000)
-            std::this_thread::sleep_for(std::chrono::microseconds(500));
-        firstPaint.push_back(millisecondsSince(start));
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        memory.push_back(residentMiB(child));
-        kill(child, SIGTERM);
-        waitpid(child, nullptr, 0);
-        XSync(display, True);
     }
-    std::printf("%s: mapped %.1f ms, first paint %.1f ms, resident %.1f MiB (medians of %d runs)\n",
-                argv[2], median(mapped), median(firstPaint), median(memory), runs);
-    std::printf("RESULT %.3f %.3f %.3f\n", median(mapped), median(firstPaint), median(memory));
+    for (int p = 0; p < programs; ++p) {
+        std::vector<double> mapped, firstPaint, resident;
+        for (const Sample &s : samples[p]) {
+            mapped.push_back(s.mapped);
+            firstPaint.push_back(s.firstPaint);
+            resident.push_back(s.resident);
+        }
+        std::printf("RESULT %.3f %.3f %.3f %s\n", median(mapped), median(firstPaint), median(resident),
+                    argv[2 + p]);
+    }
     XCloseDisplay(display);
     return 0;
 }
