@@ -217,6 +217,8 @@ void TestForm1::messageBoxes()
     QCOMPARE(box->text(), text);
     QCOMPARE(int(box->icon()), icon);
     QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(box->button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
+    QVERIFY(box->button(QMessageBox::Ok)->icon().isNull()); // no theme icon on the button
     QVERIFY(box->isModal());
 }
 

@@ -29,6 +29,9 @@ private slots:
     void stacking_data();
     void stacking();
     void layoutIgnoresResizing();
+    void classicLook();
+    void focusIsVisible_data();
+    void focusIsVisible();
 };
 
 void TestLayout::initTestCase()
@@ -264,6 +267,65 @@ void TestLayout::layoutIgnoresResizing()
     QCoreApplication::processEvents();
     for (int i = 0; i < controls.size(); ++i)
         QCOMPARE(controls[i]->geometry(), before[i]);
+}
+
+namespace {
+
+QImage grabbed(QWidget *widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int lightness(const QImage &image, int x, int y)
+{
+    return image.pixelColor(x, y).lightness();
+}
+
+} // namespace
+
+// Fields sink into the form, lit from the top left; graphical buttons are
+// one flat fill in their colour.
+void TestLayout::classicLook()
+{
+    Fixture f;
+    for (const QString &name : kTwoWayFields + kThreeWayFields) {
+        const QImage field = grabbed(f.widget(name));
+        const int w = field.width(), h = field.height();
+        QVERIFY2(lightness(field, 0, h / 2) < lightness(field, w - 1, h / 2), qPrintable(name));
+        QVERIFY2(lightness(field, w / 2, 0) < lightness(field, w / 2, h - 1), qPrintable(name));
+    }
+    for (const char *name : {"Command1", "Command2", "Command3", "Command4"}) {
+        QPushButton *button = f.button(QString::fromLatin1(name));
+        const QImage face = grabbed(button);
+        const QColor fill = button->palette().color(QPalette::Button);
+        // A band inside the bevel, above the caption.
+        for (int y = 3; y < 8; ++y)
+            for (int x = 3; x < face.width() - 3; ++x)
+                QVERIFY2(face.pixelColor(x, y) == fill, qPrintable(QStringLiteral("%1 at %2,%3").arg(name).arg(x).arg(y)));
+    }
+}
+
+void TestLayout::focusIsVisible_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"txttweeter", "txtmax", "Command1", "Command4", "Command5", "Command6",
+                             "Picture1", "Picture2", "Picture3"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+// Whatever holds the focus shows it.
+void TestLayout::focusIsVisible()
+{
+    QFETCH(QString, name);
+    Fixture f;
+    QVERIFY(f.activate());
+    QWidget *control = f.widget(name);
+    control->show();
+    f.widget(name == "txttweeter" ? QStringLiteral("txtwoofer") : QStringLiteral("txttweeter"))->setFocus();
+    const QImage without = grabbed(control);
+    control->setFocus();
+    QVERIFY(control->hasFocus());
+    QVERIFY(grabbed(control) != without);
 }
 
 QTEST_MAIN(TestLayout)

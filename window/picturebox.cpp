@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResource>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QtEndian>
 
 #include <cstring>
@@ -57,6 +59,12 @@ void PictureBox::paintEvent(QPaintEvent *event)
         const QRect inner = contentsRect();
         painter.setClipRect(inner);
         painter.drawImage(inner.topLeft(), *m_picture);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = inner.adjusted(1, 1, -1, -1);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
     }
     QFrame::paintEvent(event);
 }

@@ -1,6 +1,7 @@
 #include "usermessage.h"
 
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QMessageBox>
 
 UserMessage refusalMessage(dividra::Refusal refusal)
@@ -35,6 +36,9 @@ std::unique_ptr<QMessageBox> createMessageBox(const UserMessage &message, QWidge
     const QMessageBox::Icon icon = message.kind == UserMessage::Kind::Fault
                                        ? QMessageBox::Critical
                                        : QMessageBox::NoIcon;
-    return std::make_unique<QMessageBox>(icon, QGuiApplication::applicationDisplayName(),
-                                         message.text, QMessageBox::Ok, parent);
+    auto box = std::make_unique<QMessageBox>(icon, QGuiApplication::applicationDisplayName(),
+                                             message.text, QMessageBox::Ok, parent);
+    // A plain OK, whatever icons the desktop's theme would put on buttons.
+    box->button(QMessageBox::Ok)->setIcon(QIcon());
+    return box;
 }
