@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QtGlobal>
 
+#include <string_view>
+
 #if DIVIDRA_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
@@ -27,6 +29,22 @@ std::jthread prepareFonts()
 #else
     return {};
 #endif
+}
+
+QtArguments::QtArguments(int argc, char **argv)
+{
+    if (argc > 0)
+        m_values.push_back(argv[0]);
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "-display" || option == "--display" || option == "-platform"
+            || option == "--platform") {
+            m_values.push_back(argv[i]);
+            m_values.push_back(argv[++i]);
+        }
+    }
+    m_count = int(m_values.size());
+    m_values.push_back(nullptr); // argv ends in a null pointer
 }
 
 } // namespace startup

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <thread>
+#include <vector>
 
 // What the process does before the application object exists, so that the
 // window's first paint comes sooner.
@@ -17,5 +18,23 @@ void declineBusAutolaunch();
 // and loads its platform plugin; Qt then finds it done. Join the thread
 // before the end of main.
 std::jthread prepareFonts();
+
+// The command-line arguments Qt may see. The form is fixed and the program
+// has no command line, so only the options that choose the display or the
+// platform (-display, -platform) pass, with their values; Qt's others
+// (-geometry, -reverse, -style, -stylesheet, ...) are dropped.
+class QtArguments
+{
+public:
+    QtArguments(int argc, char **argv);
+
+    // For QApplication, which keeps both for its lifetime.
+    int &count() { return m_count; }
+    char **values() { return m_values.data(); }
+
+private:
+    std::vector<char *> m_values;
+    int m_count = 0;
+};
 
 } // namespace startup

@@ -44,7 +44,8 @@ int main(int argc, char *argv[])
 {
     startup::declineBusAutolaunch();
     const std::jthread fonts = startup::prepareFonts();
-    QApplication application(argc, argv);
+    startup::QtArguments arguments(argc, argv);
+    QApplication application(arguments.count(), arguments.values());
     configureApplication(application);
     Form1 form;
     const FirstPaint firstPaint(form.findChildren<PictureBox *>());
