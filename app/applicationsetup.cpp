@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QStyleFactory>
+#include <QTranslator>
 
 void configureApplication(QApplication &application)
 {
@@ -18,6 +20,13 @@ void configureApplication(QApplication &application)
     // face is one flat fill in their palette colour (the cyan and white
     // faces). It is also the cheapest style to paint.
     application.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+
+    // The window is Italian throughout, so Qt's own texts (a field's context
+    // menu, ...) are too, whatever the desktop's language. Where Qt's
+    // translations are not installed, they stay English.
+    auto *translator = new QTranslator(&application);
+    if (translator->load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
 
     // The form is drawn in "MS Sans Serif". Where it is missing, these faces
     // stand in; FreeSans ends the list because it is narrow enough for every

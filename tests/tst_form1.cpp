@@ -1,5 +1,8 @@
 #include "formfixture.h"
 
+#include <QFile>
+#include <QLibraryInfo>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 
@@ -35,6 +38,7 @@ private slots:
     void faultKeepsEverything();
     void messageBoxes_data();
     void messageBoxes();
+    void italianContextMenu();
 };
 
 void TestForm1::initTestCase()
@@ -220,6 +224,23 @@ void TestForm1::messageBoxes()
     QCOMPARE(box->button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
     QVERIFY(box->button(QMessageBox::Ok)->icon().isNull()); // no theme icon on the button
     QVERIFY(box->isModal());
+}
+
+// Qt's own texts are Italian like the rest of the window.
+void TestForm1::italianContextMenu()
+{
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_it.qm")))
+        QSKIP("Qt's Italian translations are not installed (Debian: qt6-translations-l10n)");
+    Fixture f;
+    QLineEdit *field = f.field(QStringLiteral("txttweeter"));
+    QTest::keyClicks(field, QStringLiteral("8"));
+    const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        if (!action->isSeparator())
+            texts << action->text().remove(u'&').section(u'\t', 0, 0);
+    QCOMPARE(texts, (QStringList{"Annulla", "Rifai", "Taglia", "Copia", "Incolla", "Elimina",
+                                 "Seleziona tutto"}));
 }
 
 QTEST_MAIN(TestForm1)
