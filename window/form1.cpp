@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "helptext.h"
 #include "picturebox.h"
 #include "ui_Form1.h"
 
@@ -119,6 +120,13 @@ Form1::Form1(QWidget *parent)
     setPalette(formPalette);
     setGeometry(QRect(kStartPosition, size()));
     setWindowIcon(QPixmap::fromImage(readyToDraw(QStringLiteral(":/pictures/icon.pixels"))));
+
+    // The help page's text is in its picture; screen readers get it here.
+    QStringList help;
+    for (const std::string_view line : kHelpLines)
+        if (!line.empty())
+            help << QString::fromUtf8(line.data(), qsizetype(line.size()));
+    ui->Picture3->setAccessibleDescription(help.join(u'\n'));
 
     connect(ui->Command1, &QPushButton::clicked, this, &Form1::calculateTwoWay);
     connect(ui->Command2, &QPushButton::clicked, this, &Form1::clearTwoWay);

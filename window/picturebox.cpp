@@ -1,5 +1,6 @@
 #include "picturebox.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResource>
@@ -28,9 +29,42 @@ QImage readyToDraw(const QString &path)
     return image;
 }
 
+namespace {
+
+// To assistive technology a picture box is a graphic, named by the form;
+// its press action does what a click does.
+class PictureBoxAccessible : public QAccessibleWidget
+{
+public:
+    explicit PictureBoxAccessible(PictureBox *box)
+        : QAccessibleWidget(box, QAccessible::Graphic)
+    {
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction())
+            emit static_cast<PictureBox *>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface *accessiblePictureBox(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("PictureBox"))
+        return new PictureBoxAccessible(static_cast<PictureBox *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 PictureBox::PictureBox(QWidget *parent)
     : QFrame(parent)
 {
+    // Costs nothing until a screen reader asks.
+    static const bool accessible = (QAccessible::installFactory(accessiblePictureBox), true);
+    Q_UNUSED(accessible);
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);

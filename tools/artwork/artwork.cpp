@@ -1,6 +1,8 @@
 #include "artwork.h"
 #include "schematic.h"
 
+#include "helptext.h"
+
 #include <QBuffer>
 #include <QDataStream>
 #include <QFontMetrics>
@@ -133,21 +135,6 @@ QImage helpPage()
     QFont body(QStringLiteral("FreeSans"));
     body.setPixelSize(12);
 
-    const QStringList paragraphs[] = {
-        {QStringLiteral("Per calcolare i componenti dei Dividra inserire"),
-         QStringLiteral("nelle apposite caselle l'impedenza degli altoparlanti"),
-         QStringLiteral("e la frequenza di taglio desiderata.")},
-        {QStringLiteral("Per i tre vie occorre inserire la frequenza minima:"),
-         QStringLiteral("(woofer/medio) e quella massima (medio/tweeter).")},
-        {QStringLiteral("Anche se si otterranno cifre con molti decimali,"),
-         QStringLiteral("tenere presente solo le prime due cifre dopo la"),
-         QStringLiteral("virgola.")},
-        {QStringLiteral("per spostare il cursore nella casella o pulsante"),
-         QStringLiteral("successivo premere il pulsante \"TAB\", per"),
-         QStringLiteral("spostare il cursore nella casella o pulsante pre-"),
-         QStringLiteral("cedente tenere premuto \"SHIFT\" e premere \"TAB\".")},
-    };
-
     const auto line = [&](const QFont &font, int &y, int height, Qt::Alignment alignment,
                           const QString &text) {
         painter.setFont(font);
@@ -158,15 +145,19 @@ QImage helpPage()
         y += height;
     };
 
+    const auto text = [](std::string_view line) {
+        return QString::fromUtf8(line.data(), qsizetype(line.size()));
+    };
     int y = margin;
-    line(heading, y, 22, Qt::AlignHCenter, QStringLiteral("DIVIDRA"));
-    for (const QStringList &paragraph : paragraphs) {
-        for (const QString &text : paragraph)
-            line(body, y, 16, Qt::AlignLeft, text);
-        y += 4;
+    line(heading, y, 22, Qt::AlignHCenter, text(kHelpLines.front()));
+    for (std::size_t i = 1; i + 1 < kHelpLines.size(); ++i) {
+        if (kHelpLines[i].empty())
+            y += 4; // between paragraphs
+        else
+            line(body, y, 16, Qt::AlignLeft, text(kHelpLines[i]));
     }
-    y += 12;
-    line(body, y, 16, Qt::AlignHCenter, QStringLiteral("Fare click per chiudere"));
+    y += 4 + 12; // the closing line stands apart
+    line(body, y, 16, Qt::AlignHCenter, text(kHelpLines.back()));
     if (y > visible.bottom())
         throw std::runtime_error("help page taller than its box");
     return image;
