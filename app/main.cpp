@@ -7,10 +7,11 @@
 int main(int argc, char *argv[])
 {
     startup::declineBusAutolaunch();
-    const std::jthread fonts = startup::prepareFonts();
+    startup::FontPreparation fonts;
     startup::QtArguments arguments(argc, argv);
     QApplication application(arguments.count(), arguments.values());
     configureApplication(application);
+    fonts.wait(); // the form needs fonts: wait rather than read them twice
     Form1 form;
     form.show();
     return application.exec();

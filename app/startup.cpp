@@ -22,13 +22,17 @@ void declineBusAutolaunch()
     qputenv("DBUS_SESSION_BUS_ADDRESS", QByteArrayLiteral("disabled:"));
 }
 
-std::jthread prepareFonts()
+FontPreparation::FontPreparation()
 {
 #if DIVIDRA_HAVE_FONTCONFIG
-    return std::jthread([] { FcInit(); });
-#else
-    return {};
+    m_thread = std::jthread([] { FcInit(); });
 #endif
+}
+
+void FontPreparation::wait()
+{
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 QtArguments::QtArguments(int argc, char **argv)

@@ -15,9 +15,18 @@ void declineBusAutolaunch();
 
 // Reads fontconfig's configuration and font cache, the largest single cost
 // before the first paint, on another core while Qt connects to the display
-// and loads its platform plugin; Qt then finds it done. Join the thread
-// before the end of main.
-std::jthread prepareFonts();
+// and loads its platform plugin; Qt then finds it done.
+class FontPreparation
+{
+public:
+    FontPreparation();
+    // Call before the first font is used: waiting costs less than reading
+    // the configuration a second time.
+    void wait();
+
+private:
+    std::jthread m_thread;
+};
 
 // The command-line arguments Qt may see. The form is fixed and the program
 // has no command line, so only the options that choose the display or the

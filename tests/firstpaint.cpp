@@ -43,10 +43,11 @@ private:
 int main(int argc, char *argv[])
 {
     startup::declineBusAutolaunch();
-    const std::jthread fonts = startup::prepareFonts();
+    startup::FontPreparation fonts;
     startup::QtArguments arguments(argc, argv);
     QApplication application(arguments.count(), arguments.values());
     configureApplication(application);
+    fonts.wait();
     Form1 form;
     const FirstPaint firstPaint(form.findChildren<PictureBox *>());
     form.show();

@@ -2,6 +2,7 @@
 #include "picturebox.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QProcess>
@@ -90,6 +91,8 @@ private slots:
     void picturesSitAtInnerCorner_data();
     void picturesSitAtInnerCorner();
     void generatorAgrees();
+    void renditionsAtThisScale_data();
+    void renditionsAtThisScale();
 };
 
 void TestPictures::initTestCase()
@@ -249,10 +252,17 @@ void TestPictures::generatorAgrees()
     QVERIFY(generator.waitForFinished(60000));
     QCOMPARE(generator.exitCode(), 0);
 
-    QStringList files;
-    for (const ExpectedPicture &picture : kPictures)
-        files << QString::fromLatin1(picture.file);
-    files << QStringLiteral("icon.ico");
+    // The same files, and every high-density rendition is drawn at its
+    // density: NAME@2x twice the size of NAME.
+    const QStringList files = QDir(folder.path()).entryList(QDir::Files);
+    QCOMPARE(files, QDir(QStringLiteral(DIVIDRA_ASSETS_DIR)).entryList(QDir::Files));
+    for (const ExpectedPicture &picture : kPictures) {
+        const QString name = QString::fromLatin1(picture.file).section(u'.', 0, 0);
+        for (const int scale : {2, 3})
+            if (name != QStringLiteral("icon"))
+                QCOMPARE(QImageReader(committed(QStringLiteral("%1@%2x.png").arg(name).arg(scale))).size(),
+                         picture.size * scale);
+    }
     for (const QString &file : files) {
         QImageReader generated(folder.filePath(file));
         QImageReader inAssets(committed(file));
@@ -263,6 +273,68 @@ void TestPictures::generatorAgrees()
         QCOMPARE(fileBitsPerPixel(a.readAll(), generated.format()),
                  fileBitsPerPixel(b.readAll(), inAssets.format()));
     }
+}
+
+void TestPictures::renditionsAtThisScale_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("source");
+    QTest::newRow("Picture1") << "Picture1" << ":/pictures/twoway.pixels";
+    QTest::newRow("Picture2") << "Picture2" << ":/pictures/threeway.pixels";
+    QTest::newRow("Picture3") << "Picture3" << ":/pictures/help.pixels";
+    QTest::newRow("Image3") << "Image3" << ":/pictures/logo.pixels";
+}
+
+namespace {
+
+// How far apart two images of one size are, on average per channel.
+double difference(const QImage &a, const QImage &b)
+{
+    qint64 sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return double(sum) / (3.0 * a.width() * a.height());
+}
+
+} // namespace
+
+// CTest runs this at 1.25x, 1.5x, 2x and 3x too (QT_SCALE_FACTOR). A box
+// shows the rendition drawn for the closest density at or above its
+// screen's: exactly at 2x and 3x, scaled down between, and never the 1x
+// picture scaled up.
+void TestPictures::renditionsAtThisScale()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, source);
+    Fixture f;
+    auto *picture = f.form.findChild<PictureBox *>(box);
+    picture->show();
+    const qreal ratio = picture->devicePixelRatioF();
+    const QImage drawn = rendition(source, ratio).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(drawn.devicePixelRatio(), qreal(renditionRatio(ratio)));
+
+    const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect inner = picture->contentsRect();
+    const QRect innerPixels(QPoint(qRound(inner.x() * ratio), qRound(inner.y() * ratio)),
+                            QPoint(qRound((inner.right() + 1) * ratio) - 1, qRound((inner.bottom() + 1) * ratio) - 1));
+    const QImage region = shown.copy(innerPixels);
+    if (ratio == drawn.devicePixelRatio()) {
+        QCOMPARE(region, drawn.copy(QRect(QPoint(0, 0), innerPixels.size())));
+        return;
+    }
+    const QSize scaledSize = (QSizeF(drawn.size()) * ratio / drawn.devicePixelRatio()).toSize();
+    const QImage fromRendition = drawn.scaled(scaledSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                     .copy(QRect(QPoint(0, 0), innerPixels.size()));
+    const QImage blurred = readyToDraw(source)
+                               .scaled(scaledSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               .convertToFormat(QImage::Format_RGB32)
+                               .copy(QRect(QPoint(0, 0), innerPixels.size()));
+    QVERIFY2(difference(region, fromRendition) < difference(region, blurred),
+             qPrintable(QStringLiteral("%1 from the rendition, %2 from the 1x picture scaled up")
+                            .arg(difference(region, fromRendition)).arg(difference(region, blurred))));
 }
 
 QTEST_MAIN(TestPictures)

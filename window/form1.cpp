@@ -107,19 +107,26 @@ Form1::Form1(QWidget *parent)
     , ui(std::make_unique<Ui::Form1>())
     , m_presentMessage([this](const UserMessage &message) { showModalMessage(message); })
 {
-    ui->setupUi(this);
-    QFont formFont = font();
+    // The form's font, set before its controls exist so that each lays out
+    // its text once, in the face it keeps.
+    QFont formFont(QStringLiteral("MS Sans Serif"));
     formFont.setPointSizeF(kDefaultPointSize);
     // Whole-pixel glyph advances, as the captions were laid out for: with
     // fractional ones "Frequenza Massima" is a third of a pixel too wide.
     formFont.setHintingPreference(QFont::PreferFullHinting);
     setFont(formFont);
+    ui->setupUi(this);
     // The form and its opaque labels stand on the button-face colour.
     QPalette formPalette = palette();
     formPalette.setColor(QPalette::Window, formPalette.color(QPalette::Button));
     setPalette(formPalette);
     setGeometry(QRect(kStartPosition, size()));
-    setWindowIcon(QPixmap::fromImage(readyToDraw(QStringLiteral(":/pictures/icon.pixels"))));
+    // Title bars and window switchers ask for these; larger sizes come from
+    // the icon theme, by the desktop entry, which costs start-up nothing.
+    QIcon icon;
+    for (const char *size : {"-16", "-24", "", "-48", "-64"})
+        icon.addPixmap(QPixmap::fromImage(readyToDraw(QStringLiteral(":/pictures/icon%1.pixels").arg(QLatin1String(size)))));
+    setWindowIcon(icon);
 
     // The help page's text is in its picture; screen readers get it here.
     QStringList help;

@@ -29,6 +29,25 @@ QImage readyToDraw(const QString &path)
     return image;
 }
 
+int renditionRatio(qreal devicePixelRatio)
+{
+    return devicePixelRatio > 2.0 ? 3 : devicePixelRatio > 1.0 ? 2 : 1;
+}
+
+QImage rendition(const QString &path, qreal devicePixelRatio)
+{
+    if (const int ratio = renditionRatio(devicePixelRatio); ratio > 1) {
+        QString name = path;
+        name.insert(name.lastIndexOf(u'.'), QStringLiteral("@%1x").arg(ratio));
+        QImage image = readyToDraw(name);
+        if (!image.isNull()) {
+            image.setDevicePixelRatio(ratio);
+            return image;
+        }
+    }
+    return readyToDraw(path);
+}
+
 namespace {
 
 // To assistive technology a picture box is a graphic, named by the form;
@@ -77,8 +96,8 @@ QString PictureBox::source() const
 
 void PictureBox::setSource(const QString &source)
 {
-    // Decoded when first painted: the window maps sooner, and the help page
-    // is never decoded unless it is shown.
+    // Looked up when first painted, when the screen's density is known; the
+    // help page costs nothing unless it is shown.
     m_source = source;
     m_picture.reset();
     update();
@@ -87,9 +106,13 @@ void PictureBox::setSource(const QString &source)
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     {
-        if (!m_picture)
-            m_picture = readyToDraw(m_source);
+        const qreal ratio = devicePixelRatioF();
+        if (!m_picture || m_pictureRatio != renditionRatio(ratio)) {
+            m_picture = rendition(m_source, ratio);
+            m_pictureRatio = renditionRatio(ratio);
+        }
         QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, m_picture->devicePixelRatio() != ratio);
         const QRect inner = contentsRect();
         painter.setClipRect(inner);
         painter.drawImage(inner.topLeft(), *m_picture);

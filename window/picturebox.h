@@ -12,6 +12,13 @@
 // there is no such picture.
 QImage readyToDraw(const QString &path);
 
+// The rendition of a built-in picture for a screen's device pixel ratio:
+// NAME.pixels at 1x, NAME@2x.pixels up to 2x, NAME@3x.pixels above, each
+// drawn anew by the artwork generator and marked with its ratio, so that
+// Qt only ever scales a picture down. The 1x picture where there is none.
+QImage rendition(const QString &path, qreal devicePixelRatio);
+int renditionRatio(qreal devicePixelRatio);
+
 // A box with a sunken two-pixel border that shows its picture at natural
 // size from the inner area's top-left corner, cut off at the inner edges.
 // The box never resizes to its picture. Without a frame it is a plain image.
@@ -37,6 +44,7 @@ protected:
 
 private:
     QString m_source;
-    std::optional<QImage> m_picture;
+    std::optional<QImage> m_picture; // the rendition for the screen last painted on
+    int m_pictureRatio = 1;
     bool m_pressed = false;
 };

@@ -8,8 +8,11 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
+#include <QTransform>
 #include <QRadialGradient>
 
+#include <functional>
 #include <stdexcept>
 
 namespace artwork {
@@ -59,73 +62,75 @@ void wooferBranch(Schematic &s, qreal y, qreal railY, qreal junctionX, qreal dri
     s.driver({driverX, y}, railY, size, true, name);
 }
 
-} // namespace
-
-QImage twoWayDiagram()
+// A diagram on a white canvas drawn at the given scale: the return and feed
+// wires down to the last branch, the branches, then the input terminals.
+QImage diagram(QSize size, int scale, qreal lastBranchY, qreal lastRail,
+               const std::function<void(Schematic &)> &branches)
 {
-    QImage image = whiteCanvas(271, 231);
+    QImage image = whiteCanvas(size.width() * scale, size.height() * scale);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     Schematic s(painter);
-
-    const qreal tweeterY = 48.5, tweeterRail = 104.5;
-    const qreal wooferY = 128.5, wooferRail = 206.5;
-    const qreal junctionX = 110.5, driverX = 176.5;
-
-    s.wire({kReturnX, kInputY}, {kReturnX, wooferRail});
-    s.wire({kFeedX, kInputY}, {kFeedX, wooferY});
-    tweeterBranch(s, tweeterY, tweeterRail, junctionX, driverX);
-
-    wooferBranch(s, wooferY, wooferRail, junctionX, driverX, 1, QStringLiteral("L2"),
-                 QStringLiteral("C2"), QStringLiteral("midwoofer"));
-
+    s.wire({kReturnX, kInputY}, {kReturnX, lastRail});
+    s.wire({kFeedX, kInputY}, {kFeedX, lastBranchY});
+    branches(s);
     s.input({kReturnX, kInputY}, {kFeedX, kInputY});
     return image;
 }
 
-QImage threeWayDiagram()
-{
-    QImage image = whiteCanvas(272, 343);
-    QPainter painter(&image);
-    Schematic s(painter);
+} // namespace
 
+QImage twoWayDiagram(int scale)
+{
+    const qreal tweeterY = 48.5, tweeterRail = 104.5;
+    const qreal wooferY = 128.5, wooferRail = 206.5;
+    const qreal junctionX = 110.5, driverX = 176.5;
+
+    return diagram(QSize(271, 231), scale, wooferY, wooferRail, [&](Schematic &s) {
+        tweeterBranch(s, tweeterY, tweeterRail, junctionX, driverX);
+        wooferBranch(s, wooferY, wooferRail, junctionX, driverX, 1, QStringLiteral("L2"),
+                     QStringLiteral("C2"), QStringLiteral("midwoofer"));
+    });
+}
+
+QImage threeWayDiagram(int scale)
+{
     const qreal tweeterY = 48.5, tweeterRail = 100.5;
     const qreal midY = 130.5, midRail = 196.5;
     const qreal wooferY = 222.5, wooferRail = 306.5;
     const qreal firstJunctionX = 80.5, secondJunctionX = 146.5, driverX = 176.5;
 
-    s.wire({kReturnX, kInputY}, {kReturnX, wooferRail});
-    s.wire({kFeedX, kInputY}, {kFeedX, wooferY});
-    tweeterBranch(s, tweeterY, tweeterRail, firstJunctionX, driverX);
+    return diagram(QSize(272, 343), scale, wooferY, wooferRail, [&](Schematic &s) {
+        tweeterBranch(s, tweeterY, tweeterRail, firstJunctionX, driverX);
 
-    // Midrange: C2 in series, L2 across, L3 in series, C3 across.
-    s.wire({kFeedX, midY}, {kFeedX + 8, midY});
-    s.capacitor({kFeedX + 8, midY}, {firstJunctionX, midY}, QStringLiteral("C2"));
-    s.inductor({firstJunctionX, midY}, {firstJunctionX, midRail}, QStringLiteral("L2"));
-    s.inductor({firstJunctionX, midY}, {secondJunctionX, midY}, QStringLiteral("L3"));
-    s.capacitor({secondJunctionX, midY}, {secondJunctionX, midRail}, QStringLiteral("C3"));
-    s.wire({secondJunctionX, midY}, {driverX, midY});
-    s.wireHopping({kReturnX, midRail}, {driverX, midRail}, {kFeedX});
-    for (const QPointF dot : {QPointF(kFeedX, midY), QPointF(firstJunctionX, midY),
-                              QPointF(secondJunctionX, midY), QPointF(firstJunctionX, midRail),
-                              QPointF(secondJunctionX, midRail), QPointF(kReturnX, midRail)})
-        s.junction(dot);
-    s.driver({driverX, midY}, midRail, 1, true, QStringLiteral("Mid"));
+        // Midrange: C2 in series, L2 across, L3 in series, C3 across.
+        s.wire({kFeedX, midY}, {kFeedX + 8, midY});
+        s.capacitor({kFeedX + 8, midY}, {firstJunctionX, midY}, QStringLiteral("C2"));
+        s.inductor({firstJunctionX, midY}, {firstJunctionX, midRail}, QStringLiteral("L2"));
+        s.inductor({firstJunctionX, midY}, {secondJunctionX, midY}, QStringLiteral("L3"));
+        s.capacitor({secondJunctionX, midY}, {secondJunctionX, midRail}, QStringLiteral("C3"));
+        s.wire({secondJunctionX, midY}, {driverX, midY});
+        s.wireHopping({kReturnX, midRail}, {driverX, midRail}, {kFeedX});
+        for (const QPointF dot : {QPointF(kFeedX, midY), QPointF(firstJunctionX, midY),
+                                  QPointF(secondJunctionX, midY), QPointF(firstJunctionX, midRail),
+                                  QPointF(secondJunctionX, midRail), QPointF(kReturnX, midRail)})
+            s.junction(dot);
+        s.driver({driverX, midY}, midRail, 1, true, QStringLiteral("Mid"));
 
-    wooferBranch(s, wooferY, wooferRail, secondJunctionX, driverX, 2, QStringLiteral("L4"),
-                 QStringLiteral("C4"), QStringLiteral("Woofer"));
-
-    s.input({kReturnX, kInputY}, {kFeedX, kInputY});
-    return image;
+        wooferBranch(s, wooferY, wooferRail, secondJunctionX, driverX, 2, QStringLiteral("L4"),
+                     QStringLiteral("C4"), QStringLiteral("Woofer"));
+    });
 }
 
-QImage helpPage()
+QImage helpPage(int scale)
 {
     // Only this much of the page shows in its box; the rest stays white.
     const QRect visible(0, 0, 325, 277);
     const int margin = 6;
 
-    QImage image = whiteCanvas(326, 291);
+    QImage image = whiteCanvas(326 * scale, 291 * scale);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(Qt::black);
 
@@ -163,11 +168,12 @@ QImage helpPage()
     return image;
 }
 
-QImage logo()
+QImage logo(int scale)
 {
-    QImage image(37, 39, QImage::Format_RGB32);
+    QImage image(37 * scale, 39 * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
 
     const QRectF disc(1, 2, 35, 35);
@@ -189,36 +195,113 @@ QImage logo()
     return image;
 }
 
-QImage icon()
+namespace {
+
+// The icon's design on its 32-unit field: a few small squares of other
+// colours scattered over blue, and the word as tall as it can be, squeezed
+// across the width.
+const QColor kIconField(0, 0, 170);
+const QColor kIconWord(255, 230, 0);
+const struct {
+    int x, y;
+    QRgb colour;
+} kIconSquares[] = {{2, 3, qRgb(255, 0, 0)},   {25, 2, qRgb(0, 220, 0)},  {14, 4, qRgb(255, 255, 255)},
+                    {4, 25, qRgb(0, 220, 220)}, {20, 26, qRgb(255, 0, 255)}, {28, 24, qRgb(255, 128, 0)}};
+
+QFont iconFont()
 {
-    QImage image(32, 32, QImage::Format_RGB32);
-    image.fill(QColor(0, 0, 170));
-    QPainter painter(&image);
-
-    // A few small squares of other colours scattered over the field.
-    const struct {
-        int x, y;
-        QRgb colour;
-    } squares[] = {{2, 3, qRgb(255, 0, 0)},   {25, 2, qRgb(0, 220, 0)},  {14, 4, qRgb(255, 255, 255)},
-                   {4, 25, qRgb(0, 220, 220)}, {20, 26, qRgb(255, 0, 255)}, {28, 24, qRgb(255, 128, 0)}};
-    for (const auto &square : squares)
-        painter.fillRect(square.x, square.y, 3, 3, QColor(square.colour));
-
-    // The word as tall as it can be, squeezed across the width.
     QFont font(QStringLiteral("FreeSans"));
     font.setPixelSize(16);
     font.setBold(true);
-    const QString word = QStringLiteral("Dividra");
-    const qreal width = QFontMetricsF(font).horizontalAdvance(word);
-    painter.setFont(font);
-    painter.setPen(QColor(255, 230, 0));
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.translate(1, 0);
-    painter.scale(30.0 / width, 1.0);
-    painter.drawText(QRectF(0, 7, width, 18), Qt::AlignCenter, word);
-    painter.end();
+    return font;
+}
 
+const QString kIconText = QStringLiteral("Dividra");
+
+// The word fills QRectF(0, 7, width, 18) at its natural width, drawn through
+// this transform.
+QTransform iconWordTransform(qreal width)
+{
+    return QTransform::fromTranslate(1, 0).scale(30.0 / width, 1.0);
+}
+
+void drawIcon(QPainter &painter)
+{
+    for (const auto &square : kIconSquares)
+        painter.fillRect(square.x, square.y, 3, 3, QColor(square.colour));
+    const QFont font = iconFont();
+    const qreal width = QFontMetricsF(font).horizontalAdvance(kIconText);
+    painter.setFont(font);
+    painter.setPen(kIconWord);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setTransform(iconWordTransform(width), true);
+    painter.drawText(QRectF(0, 7, width, 18), Qt::AlignCenter, kIconText);
+}
+
+} // namespace
+
+QImage icon()
+{
+    QImage image(32, 32, QImage::Format_RGB32);
+    image.fill(kIconField);
+    QPainter painter(&image);
+    drawIcon(painter);
+    painter.end();
     return image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+}
+
+QImage iconAt(int size)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(kIconField);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 32.0, size / 32.0);
+    drawIcon(painter);
+    return image;
+}
+
+QByteArray iconSvg()
+{
+    // The word as outlines, placed as drawText places it, so that the icon
+    // needs no font where it is shown.
+    const QFont font = iconFont();
+    const QFontMetricsF metrics(font);
+    const qreal width = metrics.horizontalAdvance(kIconText);
+    const qreal baseline = 7 + (18 - metrics.height()) / 2 + metrics.ascent();
+    QPainterPath word;
+    word.addText(QPointF(0, baseline), font, kIconText);
+    word = iconWordTransform(width).map(word);
+
+    QString path;
+    const auto point = [](qreal x, qreal y) { return QStringLiteral("%1 %2 ").arg(x, 0, 'f', 3).arg(y, 0, 'f', 3); };
+    for (int i = 0; i < word.elementCount(); ++i) {
+        const QPainterPath::Element e = word.elementAt(i);
+        switch (e.type) {
+        case QPainterPath::MoveToElement:
+            path += QStringLiteral("M") + point(e.x, e.y);
+            break;
+        case QPainterPath::LineToElement:
+            path += QStringLiteral("L") + point(e.x, e.y);
+            break;
+        case QPainterPath::CurveToElement:
+            path += QStringLiteral("C") + point(e.x, e.y);
+            break;
+        case QPainterPath::CurveToDataElement:
+            path += point(e.x, e.y);
+            break;
+        }
+    }
+
+    QString svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\">\n"
+                                 "<rect width=\"32\" height=\"32\" fill=\"%1\"/>\n").arg(kIconField.name());
+    for (const auto &square : kIconSquares)
+        svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"3\" height=\"3\" fill=\"%3\"/>\n")
+                   .arg(square.x).arg(square.y).arg(QColor(square.colour).name());
+    svg += QStringLiteral("<path fill=\"%1\" fill-rule=\"%2\" d=\"%3\"/>\n</svg>\n")
+               .arg(kIconWord.name(), word.fillRule() == Qt::WindingFill ? QStringLiteral("nonzero") : QStringLiteral("evenodd"),
+                    path.trimmed());
+    return svg.toUtf8();
 }
 
 QByteArray icoFile(const QImage &indexed)

@@ -3,14 +3,20 @@
 #include <QByteArray>
 #include <QImage>
 
-// Every picture of the window, drawn from code at its natural pixel size.
+// Every picture of the window, drawn from code at its natural pixel size
+// times the scale (2 and 3 for high-density screens).
 namespace artwork {
 
-QImage twoWayDiagram();   // 271 x 231
-QImage threeWayDiagram(); // 272 x 343
-QImage helpPage();        // 326 x 291
-QImage logo();            // 37 x 39
-QImage icon();            // 32 x 32, 256 colours
+QImage twoWayDiagram(int scale);   // 271 x 231
+QImage threeWayDiagram(int scale); // 272 x 343
+QImage helpPage(int scale);        // 326 x 291
+QImage logo(int scale);            // 37 x 39
+
+// The application icon: 32 x 32 with 256 colours, as the Windows icon has
+// it; in full colour at any size; and scalable.
+QImage icon();
+QImage iconAt(int size);
+QByteArray iconSvg();
 
 // A Windows icon file holding one 8-bit palette image.
 QByteArray icoFile(const QImage &indexed);

@@ -22,6 +22,15 @@ bool save(const QImage &image, const QString &path, const char *format, int qual
     return false;
 }
 
+bool write(const QByteArray &data, const QString &path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size())
+        return true;
+    std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(file.errorString()));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -37,19 +46,26 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    const auto file = [&](const QString &name) { return folder.filePath(name); };
     const QImage icon = artwork::icon();
-    QFile ico(folder.filePath(QStringLiteral("icon.ico")));
-    const QByteArray icoData = artwork::icoFile(icon);
-    const bool icoWritten = ico.open(QIODevice::WriteOnly) && ico.write(icoData) == icoData.size();
-    if (!icoWritten)
-        std::fprintf(stderr, "%s: %s\n", qPrintable(ico.fileName()), qPrintable(ico.errorString()));
-
     // BMP files get 24 bits per pixel from an RGB32 image.
-    const bool ok = save(artwork::twoWayDiagram(), folder.filePath(QStringLiteral("twoway.jpg")), "jpeg", 92)
-                    && save(artwork::threeWayDiagram(), folder.filePath(QStringLiteral("threeway.jpg")), "jpeg", 92)
-                    && save(artwork::helpPage(), folder.filePath(QStringLiteral("help.bmp")), "bmp")
-                    && save(artwork::logo(), folder.filePath(QStringLiteral("logo.bmp")), "bmp")
-                    && save(icon, folder.filePath(QStringLiteral("icon.png")), "png")
-                    && icoWritten;
+    bool ok = save(artwork::twoWayDiagram(1), file(QStringLiteral("twoway.jpg")), "jpeg", 92)
+              && save(artwork::threeWayDiagram(1), file(QStringLiteral("threeway.jpg")), "jpeg", 92)
+              && save(artwork::helpPage(1), file(QStringLiteral("help.bmp")), "bmp")
+              && save(artwork::logo(1), file(QStringLiteral("logo.bmp")), "bmp")
+              && save(icon, file(QStringLiteral("icon.png")), "png")
+              && write(artwork::icoFile(icon), file(QStringLiteral("icon.ico")))
+              && write(artwork::iconSvg(), file(QStringLiteral("icon.svg")));
+    // High-density renditions, drawn anew rather than scaled up.
+    for (const int scale : {2, 3}) {
+        const QString suffix = QStringLiteral("@%1x.png").arg(scale);
+        ok = ok && save(artwork::twoWayDiagram(scale), file(QStringLiteral("twoway") + suffix), "png")
+             && save(artwork::threeWayDiagram(scale), file(QStringLiteral("threeway") + suffix), "png")
+             && save(artwork::helpPage(scale), file(QStringLiteral("help") + suffix), "png")
+             && save(artwork::logo(scale), file(QStringLiteral("logo") + suffix), "png");
+    }
+    // The icon in the sizes desktops ask for; 32 is icon.png.
+    for (const int size : {16, 24, 48, 64, 128, 256})
+        ok = ok && save(artwork::iconAt(size), file(QStringLiteral("icon-%1.png").arg(size)), "png");
     return ok ? 0 : 1;
 }
