@@ -1,5 +1,9 @@
 #include "startup.h"
 
+#include "applicationsetup.h"
+#include "form1.h"
+
+#include <QApplication>
 #include <QByteArray>
 #include <QFileInfo>
 #include <QtGlobal>
@@ -49,6 +53,21 @@ QtArguments::QtArguments(int argc, char **argv)
     }
     m_count = int(m_values.size());
     m_values.push_back(nullptr); // argv ends in a null pointer
+}
+
+int run(int argc, char *argv[], const std::function<void(Form1 &)> &shown)
+{
+    declineBusAutolaunch();
+    FontPreparation fonts;
+    QtArguments arguments(argc, argv);
+    QApplication application(arguments.count(), arguments.values());
+    configureApplication(application);
+    fonts.wait(); // the form needs fonts: wait rather than read them twice
+    Form1 form;
+    form.show();
+    if (shown)
+        shown(form);
+    return application.exec();
 }
 
 } // namespace startup

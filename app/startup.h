@@ -1,7 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <thread>
 #include <vector>
+
+class Form1;
 
 // What the process does before the application object exists, so that the
 // window's first paint comes sooner.
@@ -45,5 +48,10 @@ private:
     std::vector<char *> m_values;
     int m_count = 0;
 };
+
+// The whole life of the application: the steps above, the application
+// object, the window shown, the event loop; returns the exit status. A probe
+// may watch the window through shown.
+int run(int argc, char *argv[], const std::function<void(Form1 &)> &shown = {});
 
 } // namespace startup

@@ -1,7 +1,6 @@
 // Starts the window as the application does and ends with status 0 once
 // every visible picture box has painted, so that a trace of this process
 // covers start-up and the first paint and nothing after them.
-#include "applicationsetup.h"
 #include "form1.h"
 #include "picturebox.h"
 #include "startup.h"
@@ -16,7 +15,8 @@ namespace {
 class FirstPaint : public QObject
 {
 public:
-    explicit FirstPaint(const QList<PictureBox *> &boxes)
+    FirstPaint(const QList<PictureBox *> &boxes, QObject *parent)
+        : QObject(parent)
     {
         for (PictureBox *box : boxes) {
             if (box->isVisibleTo(box->window())) {
@@ -42,14 +42,7 @@ private:
 
 int main(int argc, char *argv[])
 {
-    startup::declineBusAutolaunch();
-    startup::FontPreparation fonts;
-    startup::QtArguments arguments(argc, argv);
-    QApplication application(arguments.count(), arguments.values());
-    configureApplication(application);
-    fonts.wait();
-    Form1 form;
-    const FirstPaint firstPaint(form.findChildren<PictureBox *>());
-    form.show();
-    return application.exec();
+    return startup::run(argc, argv, [](Form1 &form) {
+        new FirstPaint(form.findChildren<PictureBox *>(), &form);
+    });
 }
