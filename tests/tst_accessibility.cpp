@@ -100,7 +100,8 @@ void TestAccessibility::picturesAndHelp()
     for (const std::string_view line : kHelpLines) {
         if (line.empty())
             continue;
-        QVERIFY(description(help).split(u'\n').contains(QString::fromUtf8(line.data(), qsizetype(line.size()))));
+        const QString text = QString::fromUtf8(line.data(), qsizetype(line.size()));
+        QVERIFY(description(help).split(u'\n').contains(text));
         ++lines;
     }
     QCOMPARE(lines, 14);

@@ -302,7 +302,8 @@ void TestLayout::classicLook()
         // A band inside the bevel, above the caption.
         for (int y = 3; y < 8; ++y)
             for (int x = 3; x < face.width() - 3; ++x)
-                QVERIFY2(face.pixelColor(x, y) == fill, qPrintable(QStringLiteral("%1 at %2,%3").arg(name).arg(x).arg(y)));
+                QVERIFY2(face.pixelColor(x, y) == fill,
+                         qPrintable(QStringLiteral("%1 at %2,%3").arg(name).arg(x).arg(y)));
     }
 }
 

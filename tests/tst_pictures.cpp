@@ -294,7 +294,8 @@ double difference(const QImage &a, const QImage &b)
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
+                   + std::abs(qBlue(p) - qBlue(q));
         }
     return double(sum) / (3.0 * a.width() * a.height());
 }
@@ -319,7 +320,8 @@ void TestPictures::renditionsAtThisScale()
     const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRect inner = picture->contentsRect();
     const QRect innerPixels(QPoint(qRound(inner.x() * ratio), qRound(inner.y() * ratio)),
-                            QPoint(qRound((inner.right() + 1) * ratio) - 1, qRound((inner.bottom() + 1) * ratio) - 1));
+                            QPoint(qRound((inner.right() + 1) * ratio) - 1,
+                                   qRound((inner.bottom() + 1) * ratio) - 1));
     const QImage region = shown.copy(innerPixels);
     if (ratio == drawn.devicePixelRatio()) {
         QCOMPARE(region, drawn.copy(QRect(QPoint(0, 0), innerPixels.size())));

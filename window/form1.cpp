@@ -20,7 +20,8 @@ namespace {
 // Where the window's client area starts on the screen.
 constexpr QPoint kStartPosition(154, 113);
 
-// The form file can only give whole points; the form's font is 8.25 pt.
+// The form's font is "MS Sans Serif" at 8.25 pt; the form file can only
+// give whole points, so the code sets it.
 constexpr qreal kDefaultPointSize = 8.25;
 
 template <class... Ts>
@@ -124,8 +125,10 @@ Form1::Form1(QWidget *parent)
     // Title bars and window switchers ask for these; larger sizes come from
     // the icon theme, by the desktop entry, which costs start-up nothing.
     QIcon icon;
-    for (const char *size : {"-16", "-24", "", "-48", "-64"})
-        icon.addPixmap(QPixmap::fromImage(readyToDraw(QStringLiteral(":/pictures/icon%1.pixels").arg(QLatin1String(size)))));
+    for (const char *size : {"-16", "-24", "", "-48", "-64"}) {
+        const QString picture = QStringLiteral(":/pictures/icon%1.pixels").arg(QLatin1String(size));
+        icon.addPixmap(QPixmap::fromImage(readyToDraw(picture)));
+    }
     setWindowIcon(icon);
 
     // The help page's text is in its picture; screen readers get it here.

@@ -274,7 +274,9 @@ QByteArray iconSvg()
     word = iconWordTransform(width).map(word);
 
     QString path;
-    const auto point = [](qreal x, qreal y) { return QStringLiteral("%1 %2 ").arg(x, 0, 'f', 3).arg(y, 0, 'f', 3); };
+    const auto point = [](qreal x, qreal y) {
+        return QStringLiteral("%1 %2 ").arg(x, 0, 'f', 3).arg(y, 0, 'f', 3);
+    };
     for (int i = 0; i < word.elementCount(); ++i) {
         const QPainterPath::Element e = word.elementAt(i);
         switch (e.type) {
@@ -293,14 +295,16 @@ QByteArray iconSvg()
         }
     }
 
-    QString svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\">\n"
-                                 "<rect width=\"32\" height=\"32\" fill=\"%1\"/>\n").arg(kIconField.name());
+    QString svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\""
+                                 " viewBox=\"0 0 32 32\">\n<rect width=\"32\" height=\"32\" fill=\"%1\"/>\n")
+                      .arg(kIconField.name());
     for (const auto &square : kIconSquares)
         svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"3\" height=\"3\" fill=\"%3\"/>\n")
                    .arg(square.x).arg(square.y).arg(QColor(square.colour).name());
+    const QString fillRule = word.fillRule() == Qt::WindingFill ? QStringLiteral("nonzero")
+                                                                : QStringLiteral("evenodd");
     svg += QStringLiteral("<path fill=\"%1\" fill-rule=\"%2\" d=\"%3\"/>\n</svg>\n")
-               .arg(kIconWord.name(), word.fillRule() == Qt::WindingFill ? QStringLiteral("nonzero") : QStringLiteral("evenodd"),
-                    path.trimmed());
+               .arg(kIconWord.name(), fillRule, path.trimmed());
     return svg.toUtf8();
 }
 
