@@ -1,5 +1,6 @@
 #include "applicationsetup.h"
 
+#include "form1.h"
 #include "identity.h"
 
 #include <QApplication>
@@ -34,4 +35,9 @@ void configureApplication(QApplication &application)
     // Liberation Sans are too wide for "Frequenza Massima".
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("FreeSans")});
+    // The form's font is the application's too, as on the classic desktop
+    // the form was made for (message boxes, tooltips). It also spares a face
+    // that nothing keeps: a field first lays out its text in the
+    // application's font, before its own.
+    QApplication::setFont(Form1::formFont());
 }

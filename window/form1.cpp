@@ -108,14 +108,9 @@ Form1::Form1(QWidget *parent)
     , ui(std::make_unique<Ui::Form1>())
     , m_presentMessage([this](const UserMessage &message) { showModalMessage(message); })
 {
-    // The form's font, set before its controls exist so that each lays out
-    // its text once, in the face it keeps.
-    QFont formFont(QStringLiteral("MS Sans Serif"));
-    formFont.setPointSizeF(kDefaultPointSize);
-    // Whole-pixel glyph advances, as the captions were laid out for: with
-    // fractional ones "Frequenza Massima" is a third of a pixel too wide.
-    formFont.setHintingPreference(QFont::PreferFullHinting);
-    setFont(formFont);
+    // Set before the controls exist, so that each lays out its text in the
+    // face it keeps.
+    setFont(formFont());
     ui->setupUi(this);
     // The form and its opaque labels stand on the button-face colour.
     QPalette formPalette = palette();
@@ -150,6 +145,16 @@ Form1::Form1(QWidget *parent)
 }
 
 Form1::~Form1() = default;
+
+QFont Form1::formFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(kDefaultPointSize);
+    // Whole-pixel glyph advances, as the captions were laid out for: with
+    // fractional ones "Frequenza Massima" is a third of a pixel too wide.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
 
 void Form1::setMessagePresenter(MessagePresenter presenter)
 {
