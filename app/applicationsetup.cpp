@@ -29,12 +29,6 @@ void configureApplication(QApplication &application)
     if (translator->load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
 
-    // The form is drawn in "MS Sans Serif". Where it is missing, these faces
-    // stand in; FreeSans ends the list because it is narrow enough for every
-    // caption to fit its label at the same point size, where DejaVu Sans and
-    // Liberation Sans are too wide for "Frequenza Massima".
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("FreeSans")});
     // The form's font is the application's too, as on the classic desktop
     // the form was made for (message boxes, tooltips). It also spares a face
     // that nothing keeps: a field first lays out its text in the

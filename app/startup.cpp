@@ -61,8 +61,8 @@ int run(int argc, char *argv[], const std::function<void(Form1 &)> &shown)
     FontPreparation fonts;
     QtArguments arguments(argc, argv);
     QApplication application(arguments.count(), arguments.values());
+    fonts.wait(); // fonts come next: wait rather than read fontconfig twice
     configureApplication(application);
-    fonts.wait(); // the form needs fonts: wait rather than read them twice
     Form1 form;
     form.show();
     if (shown)

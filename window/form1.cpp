@@ -3,6 +3,7 @@
 #include "picturebox.h"
 #include "ui_Form1.h"
 
+#include <QFontDatabase>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -20,8 +21,8 @@ namespace {
 // Where the window's client area starts on the screen.
 constexpr QPoint kStartPosition(154, 113);
 
-// The form's font is "MS Sans Serif" at 8.25 pt; the form file can only
-// give whole points, so the code sets it.
+// The form's font is 8.25 pt; the form file can only give whole points, so
+// the code sets it.
 constexpr qreal kDefaultPointSize = 8.25;
 
 template <class... Ts>
@@ -148,7 +149,22 @@ Form1::~Form1() = default;
 
 QFont Form1::formFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // "MS Sans Serif" where the desktop has it; else a stand-in. FreeSans ends
+    // the list because it is narrow enough for every caption to fit its label
+    // at the same point size, where DejaVu Sans and Liberation Sans are too
+    // wide for "Frequenza Massima". The face is named directly: asking Qt for
+    // a missing family and its substitutes costs fontconfig a few
+    // milliseconds before the first paint.
+    static const QString face = [] {
+        const QStringList faces{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                                QStringLiteral("FreeSans")};
+        const QStringList installed = QFontDatabase::families();
+        for (const QString &candidate : faces)
+            if (installed.contains(candidate))
+                return candidate;
+        return faces.front();
+    }();
+    QFont font(face);
     font.setPointSizeF(kDefaultPointSize);
     // Whole-pixel glyph advances, as the captions were laid out for: with
     // fractional ones "Frequenza Massima" is a third of a pixel too wide.

@@ -29,7 +29,8 @@ public:
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
 
-    // "MS Sans Serif" at 8.25 pt, with whole-pixel glyph advances.
+    // "MS Sans Serif", or the stand-in the desktop has, at 8.25 pt with
+    // whole-pixel glyph advances.
     static QFont formFont();
 
     // Replaces the modal message box, for instance to record messages in tests.
