@@ -107,9 +107,9 @@ void PictureBox::paintEvent(QPaintEvent *event)
 {
     {
         const qreal ratio = devicePixelRatioF();
-        if (!m_picture || m_pictureRatio != renditionRatio(ratio)) {
+        if (const int wanted = renditionRatio(ratio); !m_picture || m_pictureRatio != wanted) {
             m_picture = rendition(m_source, ratio);
-            m_pictureRatio = renditionRatio(ratio);
+            m_pictureRatio = wanted;
         }
         QPainter painter(this);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, m_picture->devicePixelRatio() != ratio);

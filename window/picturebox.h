@@ -17,6 +17,7 @@ QImage readyToDraw(const QString &path);
 // drawn anew by the artwork generator and marked with its ratio, so that
 // Qt only ever scales a picture down. The 1x picture where there is none.
 QImage rendition(const QString &path, qreal devicePixelRatio);
+// The ratio of the rendition for a device pixel ratio: 1, 2 or 3.
 int renditionRatio(qreal devicePixelRatio);
 
 // A box with a sunken two-pixel border that shows its picture at natural
@@ -45,6 +46,6 @@ protected:
 private:
     QString m_source;
     std::optional<QImage> m_picture; // the rendition for the screen last painted on
-    int m_pictureRatio = 1;
+    int m_pictureRatio = 1;          // the ratio it was picked for, even where it fell back to 1x
     bool m_pressed = false;
 };
