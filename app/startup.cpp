@@ -4,40 +4,10 @@
 #include "form1.h"
 
 #include <QApplication>
-#include <QByteArray>
-#include <QFileInfo>
-#include <QtGlobal>
 
 #include <string_view>
 
-#if DIVIDRA_HAVE_FONTCONFIG
-#include <fontconfig/fontconfig.h>
-#endif
-
 namespace startup {
-
-void declineBusAutolaunch()
-{
-    if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
-        return;
-    const QString runtimeFolder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtimeFolder.isEmpty() && QFileInfo::exists(runtimeFolder + QStringLiteral("/bus")))
-        return;
-    qputenv("DBUS_SESSION_BUS_ADDRESS", QByteArrayLiteral("disabled:"));
-}
-
-FontPreparation::FontPreparation()
-{
-#if DIVIDRA_HAVE_FONTCONFIG
-    m_thread = std::jthread([] { FcInit(); });
-#endif
-}
-
-void FontPreparation::wait()
-{
-    if (m_thread.joinable())
-        m_thread.join();
-}
 
 QtArguments::QtArguments(int argc, char **argv)
 {
@@ -57,11 +27,8 @@ QtArguments::QtArguments(int argc, char **argv)
 
 int run(int argc, char *argv[], const std::function<void(Form1 &)> &shown)
 {
-    declineBusAutolaunch();
-    FontPreparation fonts;
     QtArguments arguments(argc, argv);
     QApplication application(arguments.count(), arguments.values());
-    fonts.wait(); // fonts come next: wait rather than read fontconfig twice
     configureApplication(application);
     Form1 form;
     form.show();

@@ -1,35 +1,15 @@
 #pragma once
 
 #include <functional>
-#include <thread>
 #include <vector>
 
 class Form1;
 
-// What the process does before the application object exists, so that the
-// window's first paint comes sooner.
+// How the process starts: the application object, the window, the event
+// loop. It runs on one thread and leaves the environment as it found it, so
+// that Qt's accessibility bridge finds the desktop's session bus however
+// the desktop offers it.
 namespace startup {
-
-// Where the desktop offers no session bus, says so to the D-Bus library, so
-// that Qt's accessibility bridge does not make it launch a bus of its own
-// (a new daemon) while the window starts. A session that has a bus, named
-// in the environment or at $XDG_RUNTIME_DIR/bus, is left alone.
-void declineBusAutolaunch();
-
-// Reads fontconfig's configuration and font cache, the largest single cost
-// before the first paint, on another core while Qt connects to the display
-// and loads its platform plugin; Qt then finds it done.
-class FontPreparation
-{
-public:
-    FontPreparation();
-    // Call before the first font is used: waiting costs less than reading
-    // the configuration a second time.
-    void wait();
-
-private:
-    std::jthread m_thread;
-};
 
 // The command-line arguments Qt may see. The form is fixed and the program
 // has no command line, so only the options that choose the display or the
