@@ -16,16 +16,20 @@ QImage readyToDraw(const QString &path)
     const QByteArray data = resource.uncompressedData(); // no copy when stored uncompressed
     if (data.size() < 8)
         return {};
-    const qsizetype width = qFromLittleEndian<quint32>(data.constData());
-    const qsizetype height = qFromLittleEndian<quint32>(data.constData() + 4);
-    if (data.size() != 8 + width * height * 4)
+    const quint32 width = qFromLittleEndian<quint32>(data.constData());
+    const quint32 height = qFromLittleEndian<quint32>(data.constData() + 4);
+    // Built in, but still checked: a QImage side is an int, and the product
+    // of two 32-bit sides can exceed any size.
+    constexpr quint32 kLargestSide = 1 << 15;
+    if (width == 0 || height == 0 || width > kLargestSide || height > kLargestSide
+        || quint64(data.size()) != 8 + quint64(width) * height * 4)
         return {};
     const auto *pixels = reinterpret_cast<const uchar *>(data.constData() + 8);
     if (resource.compressionAlgorithm() == QResource::NoCompression
         && reinterpret_cast<quintptr>(pixels) % alignof(quint32) == 0)
         return QImage(pixels, int(width), int(height), QImage::Format_RGB32);
     QImage image(int(width), int(height), QImage::Format_RGB32);
-    std::memcpy(image.bits(), pixels, std::size_t(width * height * 4));
+    std::memcpy(image.bits(), pixels, std::size_t(width) * height * 4);
     return image;
 }
 

@@ -8,6 +8,7 @@
 #include <QImageWriter>
 
 #include <cstdio>
+#include <exception>
 
 namespace {
 
@@ -31,21 +32,9 @@ bool write(const QByteArray &data, const QString &path)
     return false;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// Writes every file; false after reporting what went wrong.
+bool drawAll(const QDir &folder)
 {
-    QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
-        return 2;
-    }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.exists() && !QDir().mkpath(folder.path())) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
-
     const auto file = [&](const QString &name) { return folder.filePath(name); };
     const QImage icon = artwork::icon();
     // BMP files get 24 bits per pixel from an RGB32 image.
@@ -67,5 +56,29 @@ int main(int argc, char *argv[])
     // The icon in the sizes desktops ask for; 32 is icon.png.
     for (const int size : {16, 24, 48, 64, 128, 256})
         ok = ok && save(artwork::iconAt(size), file(QStringLiteral("icon-%1.png").arg(size)), "png");
-    return ok ? 0 : 1;
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.exists() && !QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    // The drawing refuses a layout that does not fit (a help line wider than
+    // the page, with the fonts installed here): say so, and fail.
+    try {
+        return drawAll(folder) ? 0 : 1;
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "%s: %s\n", argv[0], error.what());
+        return 1;
+    }
 }
