@@ -1,12 +1,12 @@
 #include "applicationsetup.h"
 
+#include "classicstyle.h"
 #include "form1.h"
 #include "identity.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
-#include <QStyleFactory>
 #include <QTranslator>
 
 void configureApplication(QApplication &application)
@@ -20,13 +20,17 @@ void configureApplication(QApplication &application)
     // every desktop: sunken three-dimensional fields and push buttons whose
     // face is one flat fill in their palette colour (the cyan and white
     // faces). It is also the cheapest style to paint.
-    application.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    application.setStyle(new ClassicStyle);
 
     // The window is Italian throughout, so Qt's own texts (a field's context
-    // menu, ...) are too, whatever the desktop's language. Where Qt's
-    // translations are not installed, they stay English.
+    // menu, ...) are too, whatever the desktop's language. A build whose Qt
+    // has no translations folder (Windows) carries them built in; elsewhere
+    // they come from Qt's folder, and where they are not installed they stay
+    // English.
+    const QString catalogue = QStringLiteral("qtbase_it");
     auto *translator = new QTranslator(&application);
-    if (translator->load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator->load(catalogue, QStringLiteral(":/translations"))
+        || translator->load(catalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
 
     // The form's font is the application's too, as on the classic desktop

@@ -46,6 +46,8 @@ private slots:
     void clear();
     void help();
     void accessKeyShowsHelp();
+    void altWithOtherKeys_data();
+    void altWithOtherKeys();
     void exitEnds_data();
     void exitEnds();
 };
@@ -235,6 +237,31 @@ void TestCommands::accessKeyShowsHelp()
     QTRY_COMPARE(pressed.count(), 1);
     QVERIFY(f.widget("Picture3")->isVisible());
     QCOMPARE(focused(), QStringLiteral("txtmax"));
+}
+
+void TestCommands::altWithOtherKeys_data()
+{
+    QTest::addColumn<char>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("helpShown");
+    QTest::newRow("Alt+C") << 'c' << Qt::KeyboardModifiers(Qt::AltModifier) << false;
+    QTest::newRow("Alt+3") << '3' << Qt::KeyboardModifiers(Qt::AltModifier) << false;
+    QTest::newRow("Alt+Shift+G") << 'G' << (Qt::AltModifier | Qt::ShiftModifier) << true;
+}
+
+// Alt with a key types nothing into a field: it is an access key, with or
+// without Shift, or nothing.
+void TestCommands::altWithOtherKeys()
+{
+    QFETCH(char, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, helpShown);
+    Fixture f;
+    QVERIFY(f.activate());
+    f.type({"txtmax"}, {"5000"});
+    QTest::keyClick(f.field("txtmax"), key, modifiers);
+    QTRY_COMPARE(f.widget("Picture3")->isVisible(), helpShown);
+    QCOMPARE(f.field("txtmax")->text(), QStringLiteral("5000"));
 }
 
 void TestCommands::exitEnds_data()

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QStyle>
+#include <QProxyStyle>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,7 +77,9 @@ void TestStartup::fixedFormIgnoresArguments()
     QCOMPARE(form.geometry(), QRect(154, 113, 737, 573));
     QCOMPARE(form.layoutDirection(), Qt::LeftToRight);
     QCOMPARE(application.styleSheet(), QString());
-    QCOMPARE(application.style()->name(), QStringLiteral("windows"));
+    const auto *style = qobject_cast<const QProxyStyle *>(application.style());
+    QVERIFY(style);
+    QCOMPARE(style->baseStyle()->name(), QStringLiteral("windows"));
 }
 
 QTEST_APPLESS_MAIN(TestStartup)

@@ -3,7 +3,10 @@
 #include "picturebox.h"
 #include "ui_Form1.h"
 
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -102,6 +105,16 @@ void clearResults(const Ui::Form1 &ui, std::span<const ResultLabel> results)
     }
 }
 
+// The line between the sections is a separator to assistive technology,
+// not an unnamed frame.
+QAccessibleInterface *accessibleLine(const QString &className, QObject *object)
+{
+    auto *frame = qobject_cast<QFrame *>(object);
+    if (className == QLatin1String("QFrame") && frame && frame->frameShape() == QFrame::HLine)
+        return new QAccessibleWidget(frame, QAccessible::Separator);
+    return nullptr;
+}
+
 } // namespace
 
 Form1::Form1(QWidget *parent)
@@ -127,6 +140,9 @@ Form1::Form1(QWidget *parent)
     }
     setWindowIcon(icon);
 
+    static const bool lineFactory = (QAccessible::installFactory(accessibleLine), true);
+    Q_UNUSED(lineFactory);
+
     // The help page's text is in its picture; screen readers get it here.
     QStringList help;
     for (const std::string_view line : kHelpLines)
@@ -134,13 +150,26 @@ Form1::Form1(QWidget *parent)
             help << QString::fromUtf8(line.data(), qsizetype(line.size()));
     ui->Picture3->setAccessibleDescription(help.join(u'\n'));
 
-    connect(ui->Command1, &QPushButton::clicked, this, &Form1::calculateTwoWay);
-    connect(ui->Command2, &QPushButton::clicked, this, &Form1::clearTwoWay);
-    connect(ui->Command3, &QPushButton::clicked, this, &Form1::calculateThreeWay);
-    connect(ui->Command4, &QPushButton::clicked, this, &Form1::clearThreeWay);
-    connect(ui->Command5, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
-    connect(ui->Command6, &QPushButton::clicked, ui->Picture3, &QWidget::show);
-    connect(ui->Picture3, &PictureBox::clicked, ui->Picture3, &QWidget::hide);
+    // A message box holds every handler back until it is dismissed, however
+    // its control was pressed: mouse and keys are blocked by the box, but a
+    // screen reader's press action reaches the control all the same.
+    const auto handler = [this](auto action) {
+        return [action] {
+            if (!QApplication::activeModalWidget())
+                action();
+        };
+    };
+    connect(ui->Command1, &QPushButton::clicked, this, handler([this] { calculateTwoWay(); }));
+    connect(ui->Command2, &QPushButton::clicked, this, handler([this] { clearTwoWay(); }));
+    connect(ui->Command3, &QPushButton::clicked, this, handler([this] { calculateThreeWay(); }));
+    connect(ui->Command4, &QPushButton::clicked, this, handler([this] { clearThreeWay(); }));
+    connect(ui->Command5, &QPushButton::clicked, this, handler([] { QCoreApplication::exit(0); }));
+    connect(ui->Command6, &QPushButton::clicked, this, handler([this] { ui->Picture3->show(); }));
+    connect(ui->Picture3, &PictureBox::clicked, this, handler([this] { ui->Picture3->hide(); }));
+
+    for (QWidget *control : findChildren<QWidget *>())
+        if (control->focusPolicy() != Qt::NoFocus)
+            control->installEventFilter(this);
 
     ui->txttweeter->setFocus();
 }
@@ -170,6 +199,28 @@ QFont Form1::formFont()
     // fractional ones "Frequenza Massima" is a third of a pixel too wide.
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
+}
+
+// Alt with a key that types something is an access key or nothing, as on
+// the classic desktop: it never types into a field. Alt+Shift with a letter
+// presses the letter's button, as Alt with it does (Qt's shortcuts, which
+// see a key before any control does, take Alt with the letter itself).
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers();
+        // Windows reports AltGr, which types characters, as Ctrl+Alt.
+        if (modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier)
+            && !key->text().isEmpty()) {
+            const QKeySequence accessKey(QKeyCombination(Qt::AltModifier, Qt::Key(key->key())));
+            for (QPushButton *button : findChildren<QPushButton *>())
+                if (button->isVisible() && QKeySequence::mnemonic(button->text()) == accessKey)
+                    button->animateClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::setMessagePresenter(MessagePresenter presenter)

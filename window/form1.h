@@ -36,6 +36,9 @@ public:
     // Replaces the modal message box, for instance to record messages in tests.
     void setMessagePresenter(MessagePresenter presenter);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void calculateTwoWay();
     void calculateThreeWay();

@@ -1,6 +1,7 @@
 #include "picturebox.h"
 
 #include <QAccessibleWidget>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResource>
@@ -54,8 +55,8 @@ QImage rendition(const QString &path, qreal devicePixelRatio)
 
 namespace {
 
-// To assistive technology a picture box is a graphic, named by the form;
-// its press action does what a click does.
+// To assistive technology a picture box is a graphic, named by the form. A
+// box whose click does something offers a press action that does the same.
 class PictureBoxAccessible : public QAccessibleWidget
 {
 public:
@@ -64,13 +65,19 @@ public:
     {
     }
 
-    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList actionNames() const override
+    {
+        return box()->isClickable() ? QStringList{pressAction()} : QStringList{};
+    }
 
     void doAction(const QString &name) override
     {
-        if (name == pressAction())
-            emit static_cast<PictureBox *>(widget())->clicked();
+        if (name == pressAction() && box()->isClickable())
+            emit box()->clicked();
     }
+
+private:
+    PictureBox *box() const { return static_cast<PictureBox *>(widget()); }
 };
 
 QAccessibleInterface *accessiblePictureBox(const QString &className, QObject *object)
@@ -91,6 +98,11 @@ PictureBox::PictureBox(QWidget *parent)
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
+}
+
+bool PictureBox::isClickable() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&PictureBox::clicked));
 }
 
 QString PictureBox::source() const

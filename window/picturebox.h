@@ -31,6 +31,9 @@ class PictureBox : public QFrame
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
+    // Whether a click on the box does something: whether anything listens.
+    bool isClickable() const;
+
     // The picture's path among the built-in resources.
     QString source() const;
     void setSource(const QString &source);
