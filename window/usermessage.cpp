@@ -1,8 +1,18 @@
 #include "usermessage.h"
 
-#include <QGuiApplication>
-#include <QPushButton>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSpacerItem>
+
+namespace {
+
+// Room for a title bar's close, maximise and minimise buttons and margins.
+constexpr int kTitleBarButtonsWidth = 120;
+
+} // namespace
 
 UserMessage refusalMessage(dividra::Refusal refusal)
 {
@@ -36,9 +46,17 @@ std::unique_ptr<QMessageBox> createMessageBox(const UserMessage &message, QWidge
     const QMessageBox::Icon icon = message.kind == UserMessage::Kind::Fault
                                        ? QMessageBox::Critical
                                        : QMessageBox::NoIcon;
-    auto box = std::make_unique<QMessageBox>(icon, QGuiApplication::applicationDisplayName(),
+    auto box = std::make_unique<QMessageBox>(icon, QApplication::applicationDisplayName(),
                                              message.text, QMessageBox::Ok, parent);
     // A plain OK, whatever icons the desktop's theme would put on buttons.
     box->button(QMessageBox::Ok)->setIcon(QIcon());
+    // Wide enough for the whole title beside the title bar's buttons, also
+    // where Qt draws that bar itself (Wayland): a short message alone would
+    // leave room for its first letter only.
+    const int titleWidth = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar"))
+                               .horizontalAdvance(box->windowTitle());
+    if (auto *grid = qobject_cast<QGridLayout *>(box->layout()))
+        grid->addItem(new QSpacerItem(titleWidth + kTitleBarButtonsWidth, 0), grid->rowCount(), 0, 1,
+                      grid->columnCount());
     return box;
 }
