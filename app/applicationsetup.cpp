@@ -33,6 +33,13 @@ void configureApplication(QApplication &application)
         || translator->load(catalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
 
+    // Closing the only window ends the application. Qt would end it on its
+    // own only where nothing holds its event loop's quit lock; under the
+    // Windows platform something does, and the process would stay on
+    // without a window.
+    QObject::connect(&application, &QGuiApplication::lastWindowClosed, &application,
+                     &QCoreApplication::quit);
+
     // The form's font is the application's too, as on the classic desktop
     // the form was made for (message boxes, tooltips). It also spares a face
     // that nothing keeps: a field first lays out its text in the
