@@ -119,6 +119,8 @@ void TestPictures::resources()
     QFETCH(QByteArray, format);
     QFETCH(QSize, size);
     QFETCH(int, bitsPerPixel);
+    if (!QImageReader::supportedImageFormats().contains(format))
+        QSKIP("this Qt reads no such file (the Windows build's has no JPEG): the native build checks it");
 
     QFile source(committed(file));
     QVERIFY(source.open(QIODevice::ReadOnly));
@@ -237,23 +239,28 @@ void TestPictures::picturesSitAtInnerCorner()
     QPixmap grabbed = picture->grab();
     grabbed.setDevicePixelRatio(1);
     const QImage shown = grabbed.toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage source = QImage(committed(file)).convertToFormat(QImage::Format_RGB32);
+    // The built-in pixels, which resources() matches with the committed file.
+    const QImage source = builtIn(file);
     const QRect inner = picture->contentsRect();
     QCOMPARE(shown.copy(inner), source.copy(QRect(QPoint(0, 0), inner.size())));
 }
 
-// The generator draws files of the committed formats and sizes.
+// The generator draws exactly the committed files, byte for byte, and every
+// high-density rendition at its density: NAME@2x twice the size of NAME.
 void TestPictures::generatorAgrees()
 {
+#ifndef DIVIDRA_ARTWORK_GENERATOR
+    QSKIP("the generator runs on the build machine: the native build compares its files");
+#else
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     QProcess generator;
+    generator.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     generator.start(QStringLiteral(DIVIDRA_ARTWORK_GENERATOR), {folder.path()});
     QVERIFY(generator.waitForFinished(60000));
+    QCOMPARE(generator.exitStatus(), QProcess::NormalExit);
     QCOMPARE(generator.exitCode(), 0);
 
-    // The same files, and every high-density rendition is drawn at its
-    // density: NAME@2x twice the size of NAME.
     const QStringList files = QDir(folder.path()).entryList(QDir::Files);
     QCOMPARE(files, QDir(QStringLiteral(DIVIDRA_ASSETS_DIR)).entryList(QDir::Files));
     for (const ExpectedPicture &picture : kPictures) {
@@ -264,15 +271,12 @@ void TestPictures::generatorAgrees()
                          picture.size * scale);
     }
     for (const QString &file : files) {
-        QImageReader generated(folder.filePath(file));
-        QImageReader inAssets(committed(file));
-        QCOMPARE(generated.format(), inAssets.format());
-        QCOMPARE(generated.size(), inAssets.size());
-        QFile a(folder.filePath(file)), b(committed(file));
-        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-        QCOMPARE(fileBitsPerPixel(a.readAll(), generated.format()),
-                 fileBitsPerPixel(b.readAll(), inAssets.format()));
+        QFile generated(folder.filePath(file)), inAssets(committed(file));
+        QVERIFY(generated.open(QIODevice::ReadOnly) && inAssets.open(QIODevice::ReadOnly));
+        QVERIFY2(generated.readAll() == inAssets.readAll(),
+                 qPrintable(file + QStringLiteral(" differs from the generator's: run the artwork target")));
     }
+#endif
 }
 
 void TestPictures::renditionsAtThisScale_data()

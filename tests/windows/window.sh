@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The real window under Wine, seen from outside the process as a user sees
+# it: its title, where it opens and its client area, on Wine's X window;
+# then the two-way worked example typed in and calculated, its four
+# captions compared with the reference picture of them.
+#   window.sh EXE FOLDER   (FOLDER holds twoway-results.png)
+# Needs DISPLAY (a virtual X server) and a Wine prefix; with
+# DIVIDRA_SCREENSHOT=FILE it also saves the whole window there.
+set -euo pipefail
+exe=$1 folder=$2
+work=$(mktemp -d)
+trap 'kill "${app:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+wine "$exe" >"$work/wine.log" 2>&1 &
+app=$!
+window=$(timeout 90 xdotool search --sync --onlyvisible --name '^Dividra 12 db 8va$' | head -n 1) || true
+if [ -z "$window" ]; then
+    cat "$work/wine.log"
+    echo "no window titled \"Dividra 12 db 8va\" appeared"
+    exit 1
+fi
+status=0
+geometry=$(xwininfo -id "$window")
+where=$(awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+             /^ *Width/ {w = $NF} /^ *Height/ {h = $NF} END {print x "," y " " w "x" h}' <<<"$geometry")
+[ "$where" = "154,113 737x573" ] || { echo "client area at $where, not 154,113 737x573"; status=1; }
+
+# The window of Wine's X11 driver is the client area: its pixels, cut to the
+# four two-way result labels.
+results() { import -window "$window" -crop 177x145+344+48 +repage "$1"; }
+# Mapped is not yet painted: wait until the pictures show (many colours).
+for _ in $(seq 100); do
+    colours=$(import -window "$window" -format %k info: 2>/dev/null || echo 0)
+    [ "$colours" -gt 16 ] && break
+    sleep 0.1
+done
+results "$work/before.png"
+
+# Focus starts in the tweeter field; Tab goes on to the woofer and the
+# frequency; the click is on "Calcola" (Command1, 57x33 at 568,168).
+xdotool mousemove --window "$window" 668 76 click 1
+xdotool type --delay 50 8
+xdotool key Tab
+xdotool type --delay 50 8
+xdotool key Tab
+xdotool type --delay 50 3000
+xdotool mousemove --window "$window" 596 184 click 1
+for _ in $(seq 100); do
+    results "$work/after.png"
+    [ "$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)" != 0 ] && break
+    sleep 0.1
+done
+[ -n "${DIVIDRA_SCREENSHOT:-}" ] && import -window "$window" "$DIVIDRA_SCREENSHOT"
+differing=$(compare -metric AE "$folder/twoway-results.png" "$work/after.png" "$work/difference.png" 2>&1 || true)
+if [ "$differing" != 0 ]; then
+    echo "the two-way captions differ from $folder/twoway-results.png in $differing pixels"
+    cp "$work/after.png" "${TMPDIR:-/tmp}/dividra-twoway-results.png"
+    echo "what the window showed: ${TMPDIR:-/tmp}/dividra-twoway-results.png"
+    status=1
+fi
+[ $status -eq 0 ] && echo "window at 154,113 with a 737x573 client area; the worked example shows its four captions"
+exit $status
