@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dividra
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor of any Qt Widgets program here: an application object and one
 // shown label, nothing else. scripts/bench measures the window against it.
 // Given a size (bench_barewindow 737x573), the label's window has that size.

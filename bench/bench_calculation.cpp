@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dividra
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cost of a calculation: the pure core (from field texts to captions,
 // and the formulas alone) and a whole "Calcola" click on the real window,
 // from reading the fields to writing the labels.

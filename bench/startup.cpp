@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dividra
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up of X11 programs: the time from starting one to its top-level
 // window being mapped, and to the first paint of that window (the first
 // moment it shows more than one colour), and its resident memory once

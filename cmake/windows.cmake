@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dividra
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The application's cross build for 64-bit Windows: Debian's MinGW-w64 and the
 # static Qt that scripts/windows-qt builds, whose prefix DIVIDRA_WINDOWS_QT
 # names (as a cache variable or in the environment). The programs are linked

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dividra
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts the window as the application does and ends with status 0 once
 // every visible picture box has painted, so that a trace of this process
 // covers start-up and the first paint and nothing after them.

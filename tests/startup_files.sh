@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dividra
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up and the first paint open no picture file (the pictures are built
 # in) and no image plugin (they are built in ready to draw, and loading a
 # plugin would cost start-up time). strace records every file the process

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dividra
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives the real window with many random actions and checks it against an
 // independent model after each one. The seed is fixed, so that every run of
 // the suite is the same; DIVIDRA_SOAK_SEED=N replays another seed,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dividra
+# SPDX-License-Identifier: GPL-3.0-or-later
 # On a Wayland desktop the window is a native Wayland client, drawn at the
 # screen's density. A headless Weston at scale 2 stands in for the desktop;
 # the window must open there with the platform "wayland", be titled, draw

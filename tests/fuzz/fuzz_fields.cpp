@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dividra
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: arbitrary bytes as the texts of up to five fields, run
 // through reading, rounding, the numeric test, both calculations and the
 // number text. It checks properties, not values.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dividra
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows executable stands alone: a GUI-subsystem program that imports
 # only DLLs that Windows itself provides (no Qt, no MinGW runtime), and
 # carries icon 30001, the committed icon's image, and the version record.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dividra
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The portable .zip holds the program, the licence and the note in one
 # folder. The installer, run silently under Wine as an administrator would,
 # puts the same three files into Program Files and adds the Start-menu

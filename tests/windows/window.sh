@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dividra
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real window under Wine, seen from outside the process as a user sees
 # it: its title, where it opens and its client area, on Wine's X window;
 # then the two-way worked example typed in and calculated, its four

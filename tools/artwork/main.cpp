@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dividra
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws every picture of the window and the application icon, and writes
 // them into the given folder in the formats the window is built with.
 #include "artwork.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dividra
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Decodes a picture with Qt's readers, plugins included, and writes it as
 // pixels ready to draw: the width and the height as 32-bit little-endian
 // numbers, then the rows of QImage::Format_RGB32 as they lie in memory on
