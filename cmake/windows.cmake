@@ -17,10 +17,9 @@ endif()
 set(CMAKE_TRY_COMPILE_PLATFORM_VARIABLES DIVIDRA_WINDOWS_QT)
 # Searched with the MinGW root's rules: CMAKE_PREFIX_PATH would not be.
 list(APPEND CMAKE_FIND_ROOT_PATH "${DIVIDRA_WINDOWS_QT}")
-# moc, uic and rcc come from the build machine's Qt, the same version.
-set(QT_HOST_PATH /usr CACHE PATH "")
-set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "")
 
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+# Stripped, and with no link time in the PE header: what is published is
+# small, and two builds of one commit are alike.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -s -Wl,--no-insert-timestamp")
 # QTest programs run under Wine, their output shown.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/windows/wine-test.sh)
