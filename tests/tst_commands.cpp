@@ -51,6 +51,10 @@ private slots:
     void accessKeyShowsHelp();
     void altWithOtherKeys_data();
     void altWithOtherKeys();
+    void altWithEditingKeys_data();
+    void altWithEditingKeys();
+    void keysOnPictures_data();
+    void keysOnPictures();
     void exitEnds_data();
     void exitEnds();
 };
@@ -265,6 +269,67 @@ void TestCommands::altWithOtherKeys()
     QTest::keyClick(f.field("txtmax"), key, modifiers);
     QTRY_COMPARE(f.widget("Picture3")->isVisible(), helpShown);
     QCOMPARE(f.field("txtmax")->text(), QStringLiteral("5000"));
+}
+
+void TestCommands::altWithEditingKeys_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("undoFirst");
+    QTest::newRow("Alt+Backspace") << Qt::Key_Backspace << Qt::KeyboardModifiers(Qt::AltModifier) << false;
+    QTest::newRow("Alt+Shift+Backspace after an undo")
+        << Qt::Key_Backspace << (Qt::AltModifier | Qt::ShiftModifier) << true;
+    QTest::newRow("AltGr+@") << Qt::Key_At << (Qt::ControlModifier | Qt::AltModifier) << false;
+}
+
+// Alt with a key that types nothing, and AltGr (which Windows reports as
+// Ctrl+Alt), reach the field: it does with them what a bare field does
+// (Windows binds Alt+Backspace to undo and Alt+Shift+Backspace to redo).
+void TestCommands::altWithEditingKeys()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, undoFirst);
+    Fixture f;
+    QVERIFY(f.activate());
+    QLineEdit bare;
+    for (QLineEdit *field : {f.field("txtmax"), &bare}) {
+        QTest::keyClicks(field, QStringLiteral("12"));
+        if (undoFirst)
+            field->undo();
+        QTest::keyClick(field, key, modifiers);
+    }
+    QCOMPARE(f.field("txtmax")->text(), bare.text());
+    QVERIFY(!f.widget("Picture3")->isVisible());
+}
+
+void TestCommands::keysOnPictures_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<bool>("hides");
+    QTest::newRow("Space on the help") << "Picture3" << Qt::Key_Space << true;
+    QTest::newRow("Return on the help") << "Picture3" << Qt::Key_Return << false;
+    QTest::newRow("Escape on the help") << "Picture3" << Qt::Key_Escape << false;
+    QTest::newRow("a letter on the help") << "Picture3" << Qt::Key_A << false;
+    QTest::newRow("Space on a diagram") << "Picture1" << Qt::Key_Space << false;
+}
+
+// The focused help page is pressed by Space, as a button is, and hides as
+// after a click; no other key on a picture does anything.
+void TestCommands::keysOnPictures()
+{
+    QFETCH(QString, picture);
+    QFETCH(Qt::Key, key);
+    QFETCH(bool, hides);
+    Fixture f;
+    QVERIFY(f.activate());
+    f.click("Command6");
+    f.widget(picture)->setFocus();
+    QTest::keyClick(f.widget(picture), key);
+    QCOMPARE(f.widget("Picture3")->isVisible(), !hides);
+    QCOMPARE(f.captions(kTwoWayLabels), kTwoWayCleared);
+    QVERIFY(f.messages.isEmpty());
 }
 
 void TestCommands::exitEnds_data()

@@ -20,7 +20,28 @@ class TestStartup : public QObject
 private slots:
     void sessionBusLeftToTheDesktop();
     void fixedFormIgnoresArguments();
+    void placedOnTheScreen_data();
+    void placedOnTheScreen();
 };
+
+namespace {
+
+// The offscreen platform's option naming a configuration with one screen
+// of the given size, written into folder.
+QByteArray offscreenWithScreen(const QTemporaryDir &folder, QSize size)
+{
+    const QString path = folder.filePath(QStringLiteral("screen.json"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(QStringLiteral(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": %1, "height": %2}]})")
+                   .arg(size.width())
+                   .arg(size.height())
+                   .toUtf8());
+    return "offscreen:configfile=" + path.toLocal8Bit();
+}
+
+} // namespace
 
 // Qt's accessibility bridge finds a session bus that only X11 autolaunch
 // offers (no address, no $XDG_RUNTIME_DIR/bus) only if start-up leaves the
@@ -64,7 +85,8 @@ void TestStartup::fixedFormIgnoresArguments()
     styleSheet.close();
     QByteArrayList words{"Dividra1.2", "-geometry", "300x200+10+10", "-qwindowgeometry",
                          "300x200+10+10", "-reverse", "-style", "fusion", "-stylesheet",
-                         styleSheet.fileName().toLocal8Bit(), "-platform", "offscreen"};
+                         styleSheet.fileName().toLocal8Bit(), "-platform",
+                         offscreenWithScreen(folder, QSize(1024, 768))};
     std::vector<char *> argv;
     for (QByteArray &word : words)
         argv.push_back(word.data());
@@ -83,6 +105,47 @@ void TestStartup::fixedFormIgnoresArguments()
     const auto *style = qobject_cast<const QProxyStyle *>(application.style());
     QVERIFY(style);
     QCOMPARE(style->baseStyle()->name(), QStringLiteral("windows"));
+}
+
+void TestStartup::placedOnTheScreen_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QByteArray>("scale");
+    QTest::addColumn<QRect>("geometry");
+    // The offscreen platform's frame is 2 screen pixels wide on every side:
+    // 1 of the window's pixels at 150 %.
+    QTest::newRow("1024x768 at 100 %: where the form says") << QSize(1024, 768) << QByteArray("1")
+                                                            << QRect(154, 113, 737, 573);
+    // 853x683 of the window's pixels: the frame moves left and up to the edges.
+    QTest::newRow("1280x1024 at 150 %: moved the least") << QSize(1280, 1024) << QByteArray("1.5")
+                                                         << QRect(115, 109, 737, 573);
+    // 683x512: larger than the screen, from its top-left corner.
+    QTest::newRow("1024x768 at 150 %: at the corner") << QSize(1024, 768) << QByteArray("1.5")
+                                                      << QRect(1, 1, 737, 573);
+}
+
+// However the desktop is scaled, the window starts wholly on the screen,
+// frame included.
+void TestStartup::placedOnTheScreen()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QByteArray, scale);
+    QFETCH(QRect, geometry);
+    QTemporaryDir folder;
+    QByteArrayList words{"Dividra1.2", "-platform", offscreenWithScreen(folder, screen)};
+    std::vector<char *> argv;
+    for (QByteArray &word : words)
+        argv.push_back(word.data());
+    qputenv("QT_SCALE_FACTOR", scale);
+    const auto restore = qScopeGuard([] { qunsetenv("QT_SCALE_FACTOR"); });
+    QRect shownAt;
+    startup::run(int(argv.size()), argv.data(), [&](Form1 &form) {
+        QTimer::singleShot(0, qApp, [&] {
+            shownAt = form.geometry();
+            QCoreApplication::exit(0);
+        });
+    });
+    QCOMPARE(shownAt, geometry);
 }
 
 QTEST_APPLESS_MAIN(TestStartup)

@@ -11,6 +11,7 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QScreen>
 
 #include <algorithm>
 #include <array>
@@ -156,19 +157,19 @@ Form1::Form1(QWidget *parent)
     // A message box holds every handler back until it is dismissed, however
     // its control was pressed: mouse and keys are blocked by the box, but a
     // screen reader's press action reaches the control all the same.
-    const auto handler = [this](auto action) {
+    const auto unlessModalWindowOpen = [](auto action) {
         return [action] {
             if (!QApplication::activeModalWidget())
                 action();
         };
     };
-    connect(ui->Command1, &QPushButton::clicked, this, handler([this] { calculateTwoWay(); }));
-    connect(ui->Command2, &QPushButton::clicked, this, handler([this] { clearTwoWay(); }));
-    connect(ui->Command3, &QPushButton::clicked, this, handler([this] { calculateThreeWay(); }));
-    connect(ui->Command4, &QPushButton::clicked, this, handler([this] { clearThreeWay(); }));
-    connect(ui->Command5, &QPushButton::clicked, this, handler([] { QCoreApplication::exit(0); }));
-    connect(ui->Command6, &QPushButton::clicked, this, handler([this] { ui->Picture3->show(); }));
-    connect(ui->Picture3, &PictureBox::clicked, this, handler([this] { ui->Picture3->hide(); }));
+    connect(ui->Command1, &QPushButton::clicked, this, unlessModalWindowOpen([this] { calculateTwoWay(); }));
+    connect(ui->Command2, &QPushButton::clicked, this, unlessModalWindowOpen([this] { clearTwoWay(); }));
+    connect(ui->Command3, &QPushButton::clicked, this, unlessModalWindowOpen([this] { calculateThreeWay(); }));
+    connect(ui->Command4, &QPushButton::clicked, this, unlessModalWindowOpen([this] { clearThreeWay(); }));
+    connect(ui->Command5, &QPushButton::clicked, this, unlessModalWindowOpen([] { QCoreApplication::exit(0); }));
+    connect(ui->Command6, &QPushButton::clicked, this, unlessModalWindowOpen([this] { ui->Picture3->show(); }));
+    connect(ui->Picture3, &PictureBox::clicked, this, unlessModalWindowOpen([this] { ui->Picture3->hide(); }));
 
     for (QWidget *control : findChildren<QWidget *>())
         if (control->focusPolicy() != Qt::NoFocus)
@@ -204,18 +205,48 @@ QFont Form1::formFont()
     return font;
 }
 
+QPoint Form1::placedOnScreen(const QRect &frame, const QRect &available)
+{
+    const auto along = [](int start, int length, int areaStart, int areaLength) {
+        if (length >= areaLength)
+            return areaStart;
+        return std::clamp(start, areaStart, areaStart + areaLength - length);
+    };
+    return {along(frame.x(), frame.width(), available.x(), available.width()),
+            along(frame.y(), frame.height(), available.y(), available.height())};
+}
+
+// The start position is fixed, but a scaled desktop enlarges the window and
+// its position with it: the first time it is shown, the window comes wholly
+// onto the screen's available area, frame included where the platform
+// already knows it.
+void Form1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_placed || !screen())
+        return;
+    m_placed = true;
+    const QRect frame = frameGeometry();
+    const QPoint placed = placedOnScreen(frame, screen()->availableGeometry());
+    if (placed != frame.topLeft())
+        move(placed);
+}
+
 // Alt with a key that types something is an access key or nothing, as on
 // the classic desktop: it never types into a field. Alt+Shift with a letter
 // presses the letter's button, as Alt with it does (Qt's shortcuts, which
-// see a key before any control does, take Alt with the letter itself).
+// see a key before any control does, take Alt with the letter itself). Alt
+// with a key that types nothing (Backspace, Return, Escape, ...) goes on to
+// the control: Alt+Backspace undoes, as in Windows' own fields.
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<const QKeyEvent *>(event);
         const Qt::KeyboardModifiers modifiers = key->modifiers();
+        const QString text = key->text();
         // Windows reports AltGr, which types characters, as Ctrl+Alt.
         if (modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier)
-            && !key->text().isEmpty()) {
+            && !text.isEmpty() && text.front().isPrint()) {
             const QKeySequence accessKey(QKeyCombination(Qt::AltModifier, Qt::Key(key->key())));
             for (QPushButton *button : findChildren<QPushButton *>())
                 if (button->isVisible() && QKeySequence::mnemonic(button->text()) == accessKey)

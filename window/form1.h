@@ -39,8 +39,14 @@ public:
     // Replaces the modal message box, for instance to record messages in tests.
     void setMessagePresenter(MessagePresenter presenter);
 
+    // Where a window's frame goes so that all of it is on the screen's
+    // available area: where it is, if it fits; else moved the least that
+    // makes it fit; along a side longer than the area's, at the area's edge.
+    static QPoint placedOnScreen(const QRect &frame, const QRect &available);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void calculateTwoWay();
@@ -52,4 +58,5 @@ private:
 
     std::unique_ptr<Ui::Form1> ui;
     MessagePresenter m_presentMessage;
+    bool m_placed = false;
 };

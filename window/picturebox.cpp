@@ -4,7 +4,7 @@
 #include "picturebox.h"
 
 #include <QAccessibleWidget>
-#include <QMetaMethod>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResource>
@@ -105,7 +105,12 @@ PictureBox::PictureBox(QWidget *parent)
 
 bool PictureBox::isClickable() const
 {
-    return isSignalConnected(QMetaMethod::fromSignal(&PictureBox::clicked));
+    return m_clickable;
+}
+
+void PictureBox::setClickable(bool clickable)
+{
+    m_clickable = clickable;
 }
 
 QString PictureBox::source() const
@@ -159,6 +164,17 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
                        && rect().contains(event->position().toPoint());
     m_pressed = false;
     event->accept();
-    if (click)
+    if (click && m_clickable)
         emit clicked();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    if (m_clickable && event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier
+        && !event->isAutoRepeat()) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }

@@ -26,16 +26,19 @@ int renditionRatio(qreal devicePixelRatio);
 // A box with a sunken two-pixel border that shows its picture at natural
 // size from the inner area's top-left corner, cut off at the inner edges.
 // The box never resizes to its picture. Without a frame it is a plain image.
+// A clickable box is pressed as a button is: a click, or Space while it has
+// the focus; to assistive technology it offers the press action.
 class PictureBox : public QFrame
 {
     Q_OBJECT
     Q_PROPERTY(QString source READ source WRITE setSource)
+    Q_PROPERTY(bool clickable READ isClickable WRITE setClickable)
 
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    // Whether a click on the box does something: whether anything listens.
     bool isClickable() const;
+    void setClickable(bool clickable);
 
     // The picture's path among the built-in resources.
     QString source() const;
@@ -48,10 +51,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QString m_source;
     std::optional<QImage> m_picture; // the rendition for the screen last painted on
     int m_pictureRatio = 1;          // the ratio it was picked for, even where it fell back to 1x
     bool m_pressed = false;
+    bool m_clickable = false;
 };
