@@ -32,9 +32,10 @@ private:
     int m_count = 0;
 };
 
-// The whole life of the application: the steps above, the application
-// object, the window shown, the event loop; returns the exit status. A probe
-// may watch the window through shown.
+// The whole life of the application: Qt's arguments filtered as above, the
+// application object and its settings (configureApplication), the window
+// shown, the event loop; returns the exit status. A probe may watch the
+// window through shown.
 int run(int argc, char *argv[], const std::function<void(Form1 &)> &shown = {});
 
 } // namespace startup

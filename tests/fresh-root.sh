@@ -6,7 +6,8 @@
 # sources cloned into it, and scripts/run there without a display, which must
 # install what it needs, build and save a screenshot of the window. Then the
 # Debian package built here is installed into the same root with apt-get and
-# its program must open its window too.
+# its program must open its window too. Both screenshots are kept beside the
+# package, as fresh-root-RELEASE-run.png and fresh-root-RELEASE-package.png.
 #   fresh-root.sh RELEASE SOURCE_DIR PACKAGE   (RELEASE: bookworm, trixie)
 # The root is made once and kept in ~/.cache/dividra/roots (a week at most),
 # with the packages apt downloads into it; every run starts from a new copy.
@@ -65,7 +66,8 @@ inside() { chroot "$target" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/
 # Fails with the end of the log, and keeps the root's screenshot checked:
 # a window that painted shows many colours, a bare screen one.
 check() {
-    local what=$1 log=$2 screenshot=$3 colours
+    local what=$1 log=$2 screenshot=$3 kept=$4 colours
+    cp "$target$screenshot" "$(dirname "$package")/fresh-root-$release-$kept.png" 2>/dev/null || true
     colours=$(identify -format %k "$target$screenshot" 2>/dev/null || echo 0)
     if [ "$colours" -le 16 ]; then
         tail -n 30 "$log"
@@ -80,12 +82,12 @@ inside bash -c 'cd /root/dividra && scripts/run' >"$log" 2>&1 \
     || { tail -n 30 "$log"; echo "$name: scripts/run failed"; exit 1; }
 grep -q "screenshot saved to /root/dividra/build/screenshot.png" "$log" \
     || { tail -n 30 "$log"; echo "$name: scripts/run did not say where its screenshot is"; exit 1; }
-check "scripts/run" "$log" /root/dividra/build/screenshot.png
+check "scripts/run" "$log" /root/dividra/build/screenshot.png run
 ran=$(($(date +%s) - start))
 
 inside bash -c 'DEBIAN_FRONTEND=noninteractive apt-get install -y -q /root/'"$(basename "$package")"' &&
     source /root/dividra/scripts/setup && screenshot_window /usr/bin/Dividra1.2 /root/package.png' >"$log" 2>&1 \
     || { tail -n 30 "$log"; echo "$name: the package did not install or its window did not open"; exit 1; }
-check "the installed package" "$log" /root/package.png
+check "the installed package" "$log" /root/package.png package
 rm -f "$log"
 echo "$name: scripts/run built and showed the window in ${ran} s; $(basename "$package") installed and showed it too"

@@ -10,6 +10,7 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 namespace {
 
@@ -94,6 +95,8 @@ private slots:
     void picturesSitAtInnerCorner_data();
     void picturesSitAtInnerCorner();
     void generatorAgrees();
+    void pixelsHeader_data();
+    void pixelsHeader();
     void renditionsAtThisScale_data();
     void renditionsAtThisScale();
 };
@@ -280,6 +283,37 @@ void TestPictures::generatorAgrees()
                  qPrintable(file + QStringLiteral(" differs from the generator's: run the artwork target")));
     }
 #endif
+}
+
+void TestPictures::pixelsHeader_data()
+{
+    QTest::addColumn<quint32>("width");
+    QTest::addColumn<quint32>("height");
+    QTest::addColumn<qsizetype>("pixels");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("2x1") << 2u << 1u << qsizetype(2) << QSize(2, 1);
+    QTest::newRow("32768 wide") << 32768u << 1u << qsizetype(32768) << QSize(32768, 1);
+    QTest::newRow("one pixel short") << 2u << 1u << qsizetype(1) << QSize();
+    QTest::newRow("zero wide") << 0u << 1u << qsizetype(0) << QSize();
+    QTest::newRow("32769 wide") << 32769u << 1u << qsizetype(32769) << QSize();
+    QTest::newRow("32769 high") << 1u << 32769u << qsizetype(32769) << QSize();
+    // 32768 x 32768 x 4 bytes is 2^32: in 32 bits the size wraps to 0 and
+    // would match a header with no pixels after it.
+    QTest::newRow("size overflowing 32 bits") << 32768u << 32768u << qsizetype(0) << QSize();
+    QTest::newRow("sides overflowing 32 bits") << 65536u << 65536u << qsizetype(0) << QSize();
+}
+
+// A picture's header is believed only when it matches the bytes after it.
+void TestPictures::pixelsHeader()
+{
+    QFETCH(quint32, width);
+    QFETCH(quint32, height);
+    QFETCH(qsizetype, pixels);
+    QFETCH(QSize, size);
+    QByteArray data(8 + pixels * 4, '\xff');
+    qToLittleEndian(width, data.data());
+    qToLittleEndian(height, data.data() + 4);
+    QCOMPARE(pixelsSize(data), size);
 }
 
 void TestPictures::renditionsAtThisScale_data()

@@ -14,26 +14,34 @@
 
 #include <cstring>
 
-QImage readyToDraw(const QString &path)
+QSize pixelsSize(QByteArrayView data)
 {
-    const QResource resource(path);
-    const QByteArray data = resource.uncompressedData(); // no copy when stored uncompressed
     if (data.size() < 8)
         return {};
-    const quint32 width = qFromLittleEndian<quint32>(data.constData());
-    const quint32 height = qFromLittleEndian<quint32>(data.constData() + 4);
+    const quint32 width = qFromLittleEndian<quint32>(data.data());
+    const quint32 height = qFromLittleEndian<quint32>(data.data() + 4);
     // Built in, but still checked: a QImage side is an int, and the product
     // of two 32-bit sides can exceed any size.
     constexpr quint32 kLargestSide = 1 << 15;
     if (width == 0 || height == 0 || width > kLargestSide || height > kLargestSide
         || quint64(data.size()) != 8 + quint64(width) * height * 4)
         return {};
+    return QSize(int(width), int(height));
+}
+
+QImage readyToDraw(const QString &path)
+{
+    const QResource resource(path);
+    const QByteArray data = resource.uncompressedData(); // no copy when stored uncompressed
+    const QSize size = pixelsSize(data);
+    if (!size.isValid())
+        return {};
     const auto *pixels = reinterpret_cast<const uchar *>(data.constData() + 8);
     if (resource.compressionAlgorithm() == QResource::NoCompression
         && reinterpret_cast<quintptr>(pixels) % alignof(quint32) == 0)
-        return QImage(pixels, int(width), int(height), QImage::Format_RGB32);
-    QImage image(int(width), int(height), QImage::Format_RGB32);
-    std::memcpy(image.bits(), pixels, std::size_t(width) * height * 4);
+        return QImage(pixels, size.width(), size.height(), QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
+    std::memcpy(image.bits(), pixels, std::size_t(size.width()) * size.height() * 4);
     return image;
 }
 

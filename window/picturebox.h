@@ -4,10 +4,17 @@
 #pragma once
 
 #include <QFrame>
+#include <QByteArrayView>
 #include <QImage>
 #include <QString>
 
 #include <optional>
+
+// The size of the picture that bytes in the form of tools/decode describe: a
+// little-endian 32-bit width and height, then that many RGB32 pixels. An
+// invalid size when the header does not match the bytes that follow, or a
+// side exceeds 32768.
+QSize pixelsSize(QByteArrayView data);
 
 // A built-in picture in the form the build decodes it to (tools/decode):
 // its pixels are drawn straight from the executable where they lie aligned,
