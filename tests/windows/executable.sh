@@ -4,8 +4,9 @@
 # The Windows executable stands alone and says what it is: a GUI-subsystem
 # program importing only the DLLs of system-dlls.txt, which Windows itself
 # ships (no Qt, no MinGW runtime), with no link time in its header, carrying
-# icon 30001 with the committed icon's image, the application manifest and
-# the version record that the build wrote into its resource script.
+# icon 30001 in every size Windows shows, its 32 x 32 image the committed
+# 256-colour icon's, the application manifest and the version record that
+# the build wrote into its resource script.
 #   executable.sh EXE OBJDUMP ICON RESOURCE_SCRIPT MANIFEST
 set -euo pipefail
 exe=$1 objdump=$2 icon=$3 script=$4 manifest=$5
@@ -24,11 +25,18 @@ done
 
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
-# The icon's image is the committed .ico without its 22-byte header.
-wrestool -x --raw --type=3 -o "$folder/image" "$exe" 2>/dev/null || true
+wrestool -x --type=14 --name=30001 -o "$folder/group.ico" "$exe" 2>/dev/null || true
+sizes=$(icotool -l "$folder/group.ico" 2>/dev/null | sed -n 's/.*--width=\([0-9]*\).*/\1/p' | sort -n | tr '\n' ' ')
+[ "$sizes" = "16 20 24 32 40 48 64 256 " ] || fail "icon 30001 holds the sizes ${sizes:-none}, not 16 20 24 32 40 48 64 256"
+icotool -l "$folder/group.ico" 2>/dev/null | grep -q -- "--width=32 --height=32 --bit-depth=8 --palette-size=256" \
+    || fail "icon 30001's 32 x 32 image has not 256 colours"
+# The 32 x 32 image is the committed .ico's, without its 22-byte header.
 tail -c +23 "$icon" >"$folder/committed"
-cmp -s "$folder/image" "$folder/committed" || fail "icon 30001 is missing or differs from $icon"
-wrestool -l --type=14 "$exe" | grep -q -- "--name=30001" || fail "the icon is not resource 30001"
+found=false
+for name in $(wrestool -l --type=3 "$exe" | sed -n 's/.*--name=\([0-9]*\).*/\1/p'); do
+    wrestool -x --raw --type=3 --name="$name" "$exe" 2>/dev/null | cmp -s - "$folder/committed" && found=true
+done
+$found || fail "no image of icon 30001 is the one in $icon"
 wrestool -l --type=24 "$exe" | grep -q -- "--name=1 " || fail "no application manifest (resource 1 of type 24)"
 wrestool -x --raw --type=24 --name=1 "$exe" 2>/dev/null | cmp -s - "$manifest" || fail "the manifest differs from $manifest"
 # The version record's strings, one per line: each key, then its value,

@@ -2,11 +2,13 @@
 # SPDX-FileCopyrightText: 2026 Dividra
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The portable .zip holds the program, the licence and the note in one
-# folder. The installer, run silently under Wine as an administrator would,
-# puts the same three files into Program Files and adds the Start-menu
-# shortcut "Dividra" and the uninstaller's entry in "Apps and features"; the
-# uninstaller, run silently, takes them all away again. A Wine prefix of its
-# own keeps every run alike.
+# folder, the text files with Windows' line ends. The installer describes
+# itself (version record, DPI-aware manifest); run silently under Wine as an
+# administrator would, it puts the same three files into Program Files and
+# adds the Start-menu shortcut "Dividra" and the uninstaller's entry in
+# "Apps and features", with everything that list shows; run a second time,
+# it leaves one entry and one set of files; the uninstaller, run silently,
+# takes them all away again. A Wine prefix of its own keeps every run alike.
 #   packages.sh ZIP INSTALLER
 set -euo pipefail
 zip=$1 installer=$2
@@ -17,22 +19,42 @@ wineboot -i >/dev/null 2>&1
 
 folder="$WINEPREFIX/drive_c/Program Files/Dividra"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Dividra.lnk"
-key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Dividra'
+uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+key="$uninstall\\Dividra"
 status=0
 fail() { echo "$*"; status=1; }
+name=$(basename "$zip" .zip)
+files="Dividra1.2.exe LEGGIMI.txt LICENSE.txt"
 
 listed=$(unzip -Z1 "$zip" | grep -v '/$' | sort | tr '\n' ' ')
-[ "$listed" = "Dividra-1.02-win64/Dividra1.2.exe Dividra-1.02-win64/LEGGIMI.txt Dividra-1.02-win64/LICENSE " ] ||
-    fail "the .zip holds: $listed"
-
-wine "$installer" /S
-wineserver -w
-for file in Dividra1.2.exe LICENSE LEGGIMI.txt Uninstall.exe; do
-    [ -f "$folder/$file" ] || fail "not installed: $folder/$file"
+[ "$listed" = "$(for f in $files; do printf '%s/%s ' "$name" "$f"; done)" ] || fail "the .zip holds: $listed"
+for text in LEGGIMI.txt LICENSE.txt; do
+    unzip -p "$zip" "$name/$text" | head -n 3 | grep -q $'\r$' || fail "$text has no Windows line ends"
 done
+
+# The installer's version record and manifest.
+version=$(wrestool -x --raw --type=16 "$installer" 2>/dev/null | iconv -f UTF-16LE -t UTF-8 2>/dev/null | tr '\0' '\n' || true)
+for expected in "ProductName" "Dividra" "ProductVersion" "1.02" "CompanyName" "LegalCopyright"; do
+    grep -qx "$expected" <<<"$version" || fail "the installer's version record lacks $expected"
+done
+wrestool -x --raw --type=24 "$installer" 2>/dev/null | grep -q "<dpiAware>true</dpiAware>" \
+    || fail "the installer does not declare itself DPI-aware"
+
+installed_files() { (cd "$folder" 2>/dev/null && ls | sort | tr '\n' ' '); }
+for round in first second; do
+    wine "$installer" /S
+    wineserver -w
+    [ "$(installed_files)" = "Dividra1.2.exe LEGGIMI.txt LICENSE.txt Uninstall.exe " ] ||
+        fail "after the $round installation Program Files\\Dividra holds: $(installed_files)"
+    entries=$(wine reg query "$uninstall" 2>/dev/null | tr -d '\r' | grep -ci 'dividra' || true)
+    [ "$entries" = 1 ] || fail "after the $round installation there are $entries uninstall entries"
+done
+cmp -s "$folder/LEGGIMI.txt" <(unzip -p "$zip" "$name/LEGGIMI.txt") || fail "the installed LEGGIMI.txt differs from the portable one"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut at $shortcut"
 entry=$(wine reg query "$key" 2>/dev/null | tr -d '\r')
-for expected in "DisplayName.*Dividra" "DisplayVersion.*1\.02" "GPL-3\.0-or-later" "UninstallString.*Uninstall\.exe"; do
+for expected in "DisplayName.*Dividra" "DisplayVersion.*1\.02" "Publisher.*Dividra" "DisplayIcon.*Dividra1\.2\.exe" \
+    "EstimatedSize.*REG_DWORD.*0x[1-9a-f]" "NoModify.*0x1" "NoRepair.*0x1" "GPL-3\.0-or-later" \
+    "UninstallString.*Uninstall\.exe"; do
     grep -q "$expected" <<<"$entry" || fail "the uninstall entry lacks $expected"
 done
 
@@ -40,11 +62,8 @@ done
 # for every Wine process of the prefix to end.
 wine "$folder/Uninstall.exe" /S
 wineserver -w
-for file in Dividra1.2.exe LICENSE LEGGIMI.txt Uninstall.exe; do
-    [ ! -e "$folder/$file" ] || fail "left behind: $folder/$file"
-done
+[ ! -e "$folder" ] || fail "left behind: $folder holds $(installed_files)"
 [ ! -e "$shortcut" ] || fail "left behind: the Start-menu shortcut"
 ! wine reg query "$key" >/dev/null 2>&1 || fail "left behind: the uninstall entry"
-[ ! -e "$folder" ] || fail "left behind: $folder"
-[ $status -eq 0 ] && echo "the .zip holds the three files; installed into Program Files with its shortcut and uninstall entry; uninstalled without a trace"
+[ $status -eq 0 ] && echo "the .zip holds the three files; the installer describes itself, installs into Program Files with its shortcut and full uninstall entry, twice over with one entry; uninstalled without a trace"
 exit $status

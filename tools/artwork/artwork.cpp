@@ -311,40 +311,64 @@ QByteArray iconSvg()
     return svg.toUtf8();
 }
 
-QByteArray icoFile(const QImage &indexed)
+QByteArray icoFile(const QImage &indexed, const QList<QImage> &others)
 {
     const int width = indexed.width();
     const int height = indexed.height();
     const int maskStride = ((width + 31) / 32) * 4;
 
+    // The palette image: BITMAPINFOHEADER (its height counts the colour image
+    // and the mask), palette, rows bottom-up (each of 32 bytes, already
+    // 4-aligned), and an all-clear mask: the icon is opaque.
+    QByteArray bitmap;
+    {
+        QDataStream out(&bitmap, QIODevice::WriteOnly);
+        out.setByteOrder(QDataStream::LittleEndian);
+        out << quint32(40) << qint32(width) << qint32(2 * height) << quint16(1) << quint16(8)
+            << quint32(0) << quint32(width * height + maskStride * height) << qint32(0) << qint32(0)
+            << quint32(256) << quint32(0);
+        const QList<QRgb> table = indexed.colorTable();
+        for (int i = 0; i < 256; ++i) {
+            const QRgb c = i < table.size() ? table[i] : 0;
+            out << quint8(qBlue(c)) << quint8(qGreen(c)) << quint8(qRed(c)) << quint8(0);
+        }
+        for (int y = height - 1; y >= 0; --y)
+            out.writeRawData(reinterpret_cast<const char *>(indexed.constScanLine(y)), width);
+        const QByteArray maskRow(maskStride, '\0');
+        for (int y = 0; y < height; ++y)
+            out.writeRawData(maskRow.constData(), maskStride);
+    }
+
+    struct Entry {
+        int size;
+        quint8 colours;
+        quint16 bits;
+        QByteArray data;
+    };
+    QList<Entry> entries{{width, 0, 8, bitmap}};
+    for (const QImage &image : others) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "png");
+        entries.append({image.width(), 0, 32, png});
+    }
+
     QByteArray data;
     QDataStream out(&data, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
-
-    const quint32 paletteBytes = 256 * 4;
-    const quint32 imageBytes = 40 + paletteBytes + quint32(width * height) + quint32(maskStride * height);
-
-    // ICONDIR and its one entry.
-    out << quint16(0) << quint16(1) << quint16(1);
-    out << quint8(width) << quint8(height) << quint8(0) << quint8(0) << quint16(1) << quint16(8)
-        << imageBytes << quint32(6 + 16);
-
-    // BITMAPINFOHEADER: the height counts the colour image and the mask.
-    out << quint32(40) << qint32(width) << qint32(2 * height) << quint16(1) << quint16(8)
-        << quint32(0) << quint32(width * height + maskStride * height) << qint32(0) << qint32(0)
-        << quint32(256) << quint32(0);
-    const QList<QRgb> table = indexed.colorTable();
-    for (int i = 0; i < 256; ++i) {
-        const QRgb c = i < table.size() ? table[i] : 0;
-        out << quint8(qBlue(c)) << quint8(qGreen(c)) << quint8(qRed(c)) << quint8(0);
+    // ICONDIR, one ICONDIRENTRY an image (a side of 256 is written 0), then
+    // the images in the same order.
+    out << quint16(0) << quint16(1) << quint16(entries.size());
+    quint32 offset = 6 + 16 * quint32(entries.size());
+    for (const Entry &entry : entries) {
+        const quint8 side = entry.size >= 256 ? 0 : quint8(entry.size);
+        out << side << side << entry.colours << quint8(0) << quint16(1) << entry.bits
+            << quint32(entry.data.size()) << offset;
+        offset += quint32(entry.data.size());
     }
-    // Rows bottom-up; every row of 32 bytes is already 4-aligned.
-    for (int y = height - 1; y >= 0; --y)
-        out.writeRawData(reinterpret_cast<const char *>(indexed.constScanLine(y)), width);
-    // An all-clear mask: the icon is opaque.
-    const QByteArray maskRow(maskStride, '\0');
-    for (int y = 0; y < height; ++y)
-        out.writeRawData(maskRow.constData(), maskStride);
+    for (const Entry &entry : entries)
+        out.writeRawData(entry.data.constData(), int(entry.data.size()));
     return data;
 }
 

@@ -21,7 +21,8 @@ QImage icon();
 QImage iconAt(int size);
 QByteArray iconSvg();
 
-// A Windows icon file holding one 8-bit palette image.
-QByteArray icoFile(const QImage &indexed);
+// A Windows icon file holding one 8-bit palette image, then PNG images of
+// other sizes (as Windows takes them since Vista), in the order given.
+QByteArray icoFile(const QImage &indexed, const QList<QImage> &others = {});
 
 } // namespace artwork

@@ -59,7 +59,13 @@ bool drawAll(const QDir &folder)
     // The icon in the sizes desktops ask for; 32 is icon.png.
     for (const int size : {16, 24, 48, 64, 128, 256})
         ok = ok && save(artwork::iconAt(size), file(QStringLiteral("icon-%1.png").arg(size)), "png");
-    return ok;
+    // Windows' icon: the 32 x 32 image above among the sizes Explorer, the
+    // Start menu and the taskbar ask for. Drawn last: the outlines of the
+    // scalable icon's word depend on which sizes the font was used at before.
+    QList<QImage> sizes;
+    for (const int size : {16, 20, 24, 40, 48, 64, 256})
+        sizes.append(artwork::iconAt(size));
+    return ok && write(artwork::icoFile(icon, sizes), file(QStringLiteral("icon-windows.ico")));
 }
 
 } // namespace
