@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dividra
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The window under Wine on a scaled desktop: Windows' LogPixels set to DPI in
+# a Wine prefix of its own, on a virtual X server of the given size. The
+# client area grows with the scale, and the whole window, frame included,
+# must be on the screen: at the form's scaled position where it fits, else
+# moved there.
+#   scaled.sh EXE DPI SCREEN CLIENT   (SCREEN, CLIENT: WIDTHxHEIGHT)
+set -euo pipefail
+exe=$1 dpi=$2 screen=$3 client=$4
+work=$(mktemp -d)
+export WINEPREFIX="$work/prefix"
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    kill "${app:-}" "${xvfb:-}" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+mkfifo "$work/display"
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+read -r number <"$work/display"
+export DISPLAY=":$number"
+wineboot -i >/dev/null 2>&1
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+wineserver -w
+
+wine "$exe" >"$work/wine.log" 2>&1 &
+app=$!
+window=$(timeout 90 xdotool search --sync --onlyvisible --name '^Dividra 12 db 8va$' | head -n 1) || true
+[ -n "$window" ] || { cat "$work/wine.log"; echo "no window appeared at $dpi dpi"; exit 1; }
+read -r x y width height < <(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x = $NF}
+    /Absolute upper-left Y/ {y = $NF} /^ *Width/ {w = $NF} /^ *Height/ {h = $NF} END {print x, y, w, h}')
+status=0
+[ "${width}x${height}" = "$client" ] || { echo "at $dpi dpi the client area is ${width}x${height}, not $client"; status=1; }
+# Wine's X window is the client area; its frame, which Wine draws, lies
+# around it: at least the title bar above, a border on the other sides.
+screen_width=${screen%x*} screen_height=${screen#*x}
+if [ "$x" -lt 1 ] || [ "$y" -lt 20 ] || [ $((x + width)) -gt $((screen_width - 1)) ] ||
+    [ $((y + height)) -gt $((screen_height - 1)) ]; then
+    echo "at $dpi dpi on a $screen screen the window at $x,$y ${width}x${height} is not wholly on the screen"
+    status=1
+fi
+[ $status -eq 0 ] && echo "at $dpi dpi on a $screen screen: client area $client at $x,$y, wholly on the screen"
+exit $status
