@@ -157,19 +157,19 @@ Form1::Form1(QWidget *parent)
     // A message box holds every handler back until it is dismissed, however
     // its control was pressed: mouse and keys are blocked by the box, but a
     // screen reader's press action reaches the control all the same.
-    const auto unlessModalWindowOpen = [](auto action) {
+    const auto unlessModal = [](auto action) {
         return [action] {
             if (!QApplication::activeModalWidget())
                 action();
         };
     };
-    connect(ui->Command1, &QPushButton::clicked, this, unlessModalWindowOpen([this] { calculateTwoWay(); }));
-    connect(ui->Command2, &QPushButton::clicked, this, unlessModalWindowOpen([this] { clearTwoWay(); }));
-    connect(ui->Command3, &QPushButton::clicked, this, unlessModalWindowOpen([this] { calculateThreeWay(); }));
-    connect(ui->Command4, &QPushButton::clicked, this, unlessModalWindowOpen([this] { clearThreeWay(); }));
-    connect(ui->Command5, &QPushButton::clicked, this, unlessModalWindowOpen([] { QCoreApplication::exit(0); }));
-    connect(ui->Command6, &QPushButton::clicked, this, unlessModalWindowOpen([this] { ui->Picture3->show(); }));
-    connect(ui->Picture3, &PictureBox::clicked, this, unlessModalWindowOpen([this] { ui->Picture3->hide(); }));
+    connect(ui->Command1, &QPushButton::clicked, this, unlessModal([this] { calculateTwoWay(); }));
+    connect(ui->Command2, &QPushButton::clicked, this, unlessModal([this] { clearTwoWay(); }));
+    connect(ui->Command3, &QPushButton::clicked, this, unlessModal([this] { calculateThreeWay(); }));
+    connect(ui->Command4, &QPushButton::clicked, this, unlessModal([this] { clearThreeWay(); }));
+    connect(ui->Command5, &QPushButton::clicked, this, unlessModal([] { QCoreApplication::exit(0); }));
+    connect(ui->Command6, &QPushButton::clicked, this, unlessModal([this] { ui->Picture3->show(); }));
+    connect(ui->Picture3, &PictureBox::clicked, this, unlessModal([this] { ui->Picture3->hide(); }));
 
     for (QWidget *control : findChildren<QWidget *>())
         if (control->focusPolicy() != Qt::NoFocus)

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include <QFrame>
 #include <QByteArrayView>
+#include <QFrame>
 #include <QImage>
 #include <QString>
 
