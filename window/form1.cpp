@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <array>
@@ -219,14 +220,14 @@ QPoint Form1::placedOnScreen(const QRect &frame, const QRect &available)
 // The start position is fixed, but a scaled desktop enlarges the window and
 // its position with it: the first time it is shown, the window comes wholly
 // onto the screen's available area, frame included where the platform
-// already knows it.
+// already knows it (Windows does from the start, X11 only once mapped).
 void Form1::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (m_placed || !screen())
+    if (m_placed || !screen() || !windowHandle())
         return;
     m_placed = true;
-    const QRect frame = frameGeometry();
+    const QRect frame = geometry().marginsAdded(windowHandle()->frameMargins());
     const QPoint placed = placedOnScreen(frame, screen()->availableGeometry());
     if (placed != frame.topLeft())
         move(placed);

@@ -32,12 +32,16 @@ for text in LEGGIMI.txt LICENSE.txt; do
     unzip -p "$zip" "$name/$text" | head -n 3 | grep -q $'\r$' || fail "$text has no Windows line ends"
 done
 
-# The installer's version record and manifest.
+# The installer's version record (its keys, each after its length, then the
+# values) and manifest.
 version=$(wrestool -x --raw --type=16 "$installer" 2>/dev/null | iconv -f UTF-16LE -t UTF-8 2>/dev/null | tr '\0' '\n' || true)
-for expected in "ProductName" "Dividra" "ProductVersion" "1.02" "CompanyName" "LegalCopyright"; do
-    grep -qx "$expected" <<<"$version" || fail "the installer's version record lacks $expected"
+for field in ProductName ProductVersion FileDescription CompanyName LegalCopyright; do
+    grep -aq "$field\$" <<<"$version" || fail "the installer's version record lacks $field"
 done
-wrestool -x --raw --type=24 "$installer" 2>/dev/null | grep -q "<dpiAware>true</dpiAware>" \
+for value in "Dividra" "1.02" "Installazione di Dividra 1.02" "© 2026 Dividra. GPL-3.0-or-later"; do
+    grep -aqxF "$value" <<<"$version" || fail "the installer's version record lacks the value $value"
+done
+wrestool -x --raw --type=24 "$installer" 2>/dev/null | grep -aq "<dpiAware[^>]*>true</dpiAware>" \
     || fail "the installer does not declare itself DPI-aware"
 
 installed_files() { (cd "$folder" 2>/dev/null && ls | sort | tr '\n' ' '); }
