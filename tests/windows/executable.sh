@@ -2,17 +2,19 @@
 # SPDX-FileCopyrightText: 2026 Dividra
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows executable stands alone and says what it is: a GUI-subsystem
-# program importing only the DLLs of system-dlls.txt, which Windows itself
-# ships (no Qt, no MinGW runtime), with no link time in its header, carrying
-# icon 30001 in every size Windows shows, its 32 x 32 image the committed
-# 256-colour icon's, the application manifest and the version record that
-# the build wrote into its resource script.
+# program of at most 10 MB importing only the DLLs of system-dlls.txt, which
+# Windows itself ships (no Qt, no MinGW runtime), with no link time in its
+# header, carrying icon 30001 in every size Windows shows, its 32 x 32 image
+# the committed 256-colour icon's, the application manifest and the version
+# record that the build wrote into its resource script.
 #   executable.sh EXE OBJDUMP ICON RESOURCE_SCRIPT MANIFEST
 set -euo pipefail
 exe=$1 objdump=$2 icon=$3 script=$4 manifest=$5
 status=0
 fail() { echo "$*"; status=1; }
 
+size=$(stat -c %s "$exe")
+[ "$size" -le 10000000 ] || fail "the executable is $size bytes, more than the 10 MB it may be"
 headers=$("$objdump" -p "$exe")
 grep -q "^Subsystem.*(Windows GUI)" <<<"$headers" || fail "not a GUI-subsystem program"
 grep -q "^Time/Date.*1970" <<<"$headers" || fail "the header carries a link time: $(grep '^Time/Date' <<<"$headers")"
@@ -50,5 +52,5 @@ while IFS= read -r pair; do
     [ "$(value "${pair%%=*}")" = "${pair#*=}" ] || fail "the version record lacks $pair"
 done <<<"$pairs"
 grep -aq "040904B0$" <<<"$version" || fail "the version record's strings are not US English, Unicode"
-[ $status -eq 0 ] && echo "GUI program importing only system DLLs ($(echo $imports | tr ' ' ,)); icon 30001, manifest and version record present"
+[ $status -eq 0 ] && echo "GUI program of $size bytes importing only system DLLs ($(echo $imports | tr ' ' ,)); icon 30001, manifest and version record present"
 exit $status
