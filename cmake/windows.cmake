@@ -15,6 +15,17 @@ if(NOT EXISTS "${DIVIDRA_WINDOWS_QT}/lib/cmake/Qt6/Qt6Config.cmake")
         "it is \"${DIVIDRA_WINDOWS_QT}\"")
 endif()
 set(CMAKE_TRY_COMPILE_PLATFORM_VARIABLES DIVIDRA_WINDOWS_QT)
+# A build folder configured before against another Qt (an older recipe's)
+# would go on finding that one through the package folders it cached.
+get_cmake_property(cached CACHE_VARIABLES)
+foreach(name IN LISTS cached)
+    if(name MATCHES "^Qt6.*_DIR$")
+        string(FIND "${${name}}" "${DIVIDRA_WINDOWS_QT}/" at)
+        if(NOT at EQUAL 0)
+            unset(${name} CACHE)
+        endif()
+    endif()
+endforeach()
 # Searched with the MinGW root's rules: CMAKE_PREFIX_PATH would not be.
 list(APPEND CMAKE_FIND_ROOT_PATH "${DIVIDRA_WINDOWS_QT}")
 
