@@ -26,18 +26,24 @@ private slots:
 
 namespace {
 
-// The offscreen platform's option naming a configuration with one screen
-// of the given size, written into folder.
-QByteArray offscreenWithScreen(const QTemporaryDir &folder, QSize size)
+// The offscreen platform's option naming a configuration with the given
+// screens, the first of them primary, each "x,y,widthxheight".
+QByteArray offscreenWithScreens(const QTemporaryDir &folder, const QStringList &screens)
 {
-    const QString path = folder.filePath(QStringLiteral("screen.json"));
+    QStringList entries;
+    for (const QString &screen : screens) {
+        const QStringList numbers = QString(screen).replace(u'x', u',').split(u',');
+        if (numbers.size() != 4)
+            return {};
+        entries << QStringLiteral(R"({"name": "%1", "x": %2, "y": %3, "width": %4, "height": %5})")
+                       .arg(entries.size())
+                       .arg(numbers[0], numbers[1], numbers[2], numbers[3]);
+    }
+    const QString path = folder.filePath(QStringLiteral("screens.json"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {};
-    file.write(QStringLiteral(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": %1, "height": %2}]})")
-                   .arg(size.width())
-                   .arg(size.height())
-                   .toUtf8());
+    file.write(QStringLiteral(R"({"screens": [%1]})").arg(entries.join(u", ")).toUtf8());
     return "offscreen:configfile=" + path.toLocal8Bit();
 }
 
@@ -86,7 +92,7 @@ void TestStartup::fixedFormIgnoresArguments()
     QByteArrayList words{"Dividra1.2", "-geometry", "300x200+10+10", "-qwindowgeometry",
                          "300x200+10+10", "-reverse", "-style", "fusion", "-stylesheet",
                          styleSheet.fileName().toLocal8Bit(), "-platform",
-                         offscreenWithScreen(folder, QSize(1024, 768))};
+                         offscreenWithScreens(folder, {QStringLiteral("0,0,1024x768")})};
     std::vector<char *> argv;
     for (QByteArray &word : words)
         argv.push_back(word.data());
@@ -109,30 +115,41 @@ void TestStartup::fixedFormIgnoresArguments()
 
 void TestStartup::placedOnTheScreen_data()
 {
-    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QStringList>("screens");
     QTest::addColumn<QByteArray>("scale");
     QTest::addColumn<QRect>("geometry");
     // The offscreen platform's frame is 2 screen pixels wide on every side:
     // 1 of the window's pixels at 150 %.
-    QTest::newRow("1024x768 at 100 %: where the form says") << QSize(1024, 768) << QByteArray("1")
-                                                            << QRect(154, 113, 737, 573);
-    // 853x683 of the window's pixels: the frame moves left and up to the edges.
-    QTest::newRow("1280x1024 at 150 %: moved the least") << QSize(1280, 1024) << QByteArray("1.5")
-                                                         << QRect(115, 109, 737, 573);
+    QTest::newRow("1024x768 at 100 %: where the form says")
+        << QStringList{"0,0,1024x768"} << QByteArray("1") << QRect(154, 113, 737, 573);
+    // 853x683 of the window's pixels, rounded from 853.33x682.67: the frame
+    // moves left and up to one pixel short of the far edges.
+    QTest::newRow("1280x1024 at 150 %: moved the least")
+        << QStringList{"0,0,1280x1024"} << QByteArray("1.5") << QRect(114, 108, 737, 573);
     // 683x512: larger than the screen, from its top-left corner.
-    QTest::newRow("1024x768 at 150 %: at the corner") << QSize(1024, 768) << QByteArray("1.5")
-                                                      << QRect(1, 1, 737, 573);
+    QTest::newRow("1024x768 at 150 %: at the corner")
+        << QStringList{"0,0,1024x768"} << QByteArray("1.5") << QRect(1, 1, 737, 573);
+    // The start position is on the left screen, not the primary one.
+    QTest::newRow("on a screen left of the primary")
+        << QStringList{"1280,0,1280x1024", "0,0,1280x1024"} << QByteArray("1") << QRect(154, 113, 737, 573);
+    // No screen under the start position: onto the window's own screen.
+    QTest::newRow("on a screen whose origin is negative")
+        << QStringList{"-1280,-200,1280x1024"} << QByteArray("1") << QRect(-739, 113, 737, 573);
+    // The window's centre is on a screen too small for it: at that screen's
+    // corner, not on the primary one.
+    QTest::newRow("on a screen smaller than the window")
+        << QStringList{"640,0,1280x1024", "0,0,640x480"} << QByteArray("1") << QRect(2, 2, 737, 573);
 }
 
-// However the desktop is scaled, the window starts wholly on the screen,
-// frame included.
+// However the desktop is scaled and its screens are arranged, the window
+// starts wholly on one screen, frame included.
 void TestStartup::placedOnTheScreen()
 {
-    QFETCH(QSize, screen);
+    QFETCH(QStringList, screens);
     QFETCH(QByteArray, scale);
     QFETCH(QRect, geometry);
     QTemporaryDir folder;
-    QByteArrayList words{"Dividra1.2", "-platform", offscreenWithScreen(folder, screen)};
+    QByteArrayList words{"Dividra1.2", "-platform", offscreenWithScreens(folder, screens)};
     std::vector<char *> argv;
     for (QByteArray &word : words)
         argv.push_back(word.data());

@@ -15,6 +15,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <string_view>
 
@@ -217,18 +218,39 @@ QPoint Form1::placedOnScreen(const QRect &frame, const QRect &available)
             along(frame.y(), frame.height(), available.y(), available.height())};
 }
 
+// Each of Qt's pixels is ratio screen pixels, rounded to the nearest: one
+// of Qt's pixels in from each rounded edge, a window's rounded edges stay
+// within the screen's (the two roundings together come to less than one
+// screen pixel more than ratio). The screen's own top-left corner is exact:
+// Qt scales from it.
+QRect Form1::availableInScreenPixels(const QRect &available, const QRect &screen, qreal ratio)
+{
+    if (ratio == std::floor(ratio))
+        return available;
+    return available.adjusted(available.left() == screen.left() ? 0 : 1, available.top() == screen.top() ? 0 : 1,
+                              -1, -1);
+}
+
 // The start position is fixed, but a scaled desktop enlarges the window and
 // its position with it: the first time it is shown, the window comes wholly
-// onto the screen's available area, frame included where the platform
-// already knows it (Windows does from the start, X11 only once mapped).
+// onto the available area of the screen it opens on (under its frame's
+// centre, or else its own), frame included where the platform already knows
+// it (Windows does from the start, X11 only once mapped).
 void Form1::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (m_placed || !screen() || !windowHandle())
+    if (m_placed || !windowHandle())
+        return;
+    const QRect frame = geometry().marginsAdded(windowHandle()->frameMargins());
+    QScreen *under = QGuiApplication::screenAt(frame.center());
+    if (!under)
+        under = screen();
+    if (!under)
         return;
     m_placed = true;
-    const QRect frame = geometry().marginsAdded(windowHandle()->frameMargins());
-    const QPoint placed = placedOnScreen(frame, screen()->availableGeometry());
+    const QRect available =
+        availableInScreenPixels(under->availableGeometry(), under->geometry(), under->devicePixelRatio());
+    const QPoint placed = placedOnScreen(frame, available);
     if (placed != frame.topLeft())
         move(placed);
 }

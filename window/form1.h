@@ -44,6 +44,12 @@ public:
     // makes it fit; along a side longer than the area's, at the area's edge.
     static QPoint placedOnScreen(const QRect &frame, const QRect &available);
 
+    // A screen's available area in Qt's pixels, cut to what surely lies on
+    // the screen's own pixels: at a fractional scale Qt rounds the area, and
+    // a window's position and size, to the nearest pixel, so a window placed
+    // at the rounded edge can end one screen pixel past it.
+    static QRect availableInScreenPixels(const QRect &available, const QRect &screen, qreal ratio);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;

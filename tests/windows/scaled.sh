@@ -34,12 +34,10 @@ read -r x y width height < <(xwininfo -id "$window" | awk '/Absolute upper-left 
     /Absolute upper-left Y/ {y = $NF} /^ *Width/ {w = $NF} /^ *Height/ {h = $NF} END {print x, y, w, h}')
 status=0
 [ "${width}x${height}" = "$client" ] || { echo "at $dpi dpi the client area is ${width}x${height}, not $client"; status=1; }
-# Wine's X window is the client area. Qt places it in its own pixels, which
-# at 150 % round the screen's 682.67 rows up to 683: one screen pixel may
-# fall past the edge.
+# Wine's X window is the client area: not one of its pixels past the edge.
 screen_width=${screen%x*} screen_height=${screen#*x}
-if [ "$x" -lt 0 ] || [ "$y" -lt 0 ] || [ $((x + width)) -gt $((screen_width + 1)) ] ||
-    [ $((y + height)) -gt $((screen_height + 1)) ]; then
+if [ "$x" -lt 0 ] || [ "$y" -lt 0 ] || [ $((x + width)) -gt "$screen_width" ] ||
+    [ $((y + height)) -gt "$screen_height" ]; then
     echo "at $dpi dpi on a $screen screen the window at $x,$y ${width}x${height} is not wholly on the screen"
     status=1
 fi
