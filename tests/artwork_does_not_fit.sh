@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The artwork generator refuses a layout that does not fit: given only DejaVu
 # Sans, which is wider than FreeSans, the help page's lines overflow, and it
-# must say so and exit with status 1, writing nothing it would commit.
+# must say so and exit with status 1, having written nothing: not even the
+# pictures it drew before the one that does not fit.
 #   artwork_does_not_fit.sh GENERATOR
 set -euo pipefail
 generator=$1
@@ -24,4 +25,8 @@ if [ "$status" -ne 1 ] || ! grep -q "too wide\|taller" "$work/errors"; then
     echo "with DejaVu Sans the generator exited with status $status, not 1 with its reason"
     exit 1
 fi
-echo "refused: $(grep "too wide\\|taller" "$work/errors")"
+if [ -e "$work/out" ]; then
+    echo "the generator refused, but wrote first: $(cd "$work/out" && ls | tr '\n' ' ')"
+    exit 1
+fi
+echo "refused, having written nothing: $(grep "too wide\\|taller" "$work/errors")"
