@@ -9,8 +9,8 @@
 #   scaled.sh EXE DPI SCREEN CLIENT   (SCREEN, CLIENT: WIDTHxHEIGHT)
 set -euo pipefail
 exe=$1 dpi=$2 screen=$3 client=$4
+source "$(dirname "$0")/../../scripts/setup"
 work=$(mktemp -d)
-export WINEPREFIX="$work/prefix"
 cleanup() {
     wineserver -k 2>/dev/null || true
     kill "${app:-}" "${xvfb:-}" 2>/dev/null || true
@@ -22,7 +22,7 @@ Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$work/display" >/dev
 xvfb=$!
 read -r number <"$work/display"
 export DISPLAY=":$number"
-wineboot -i >/dev/null 2>&1
+wine_prefix "$work/prefix"
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 wineserver -w
 

@@ -4,20 +4,29 @@
 # The real window under Wine, seen from outside the process as a user sees
 # it: its title, where it opens and its client area, on Wine's X window;
 # then the two-way worked example typed in and calculated, its four
-# captions compared with the reference picture of them.
-#   window.sh EXE FOLDER   (FOLDER holds twoway-results.png)
+# captions compared with the reference picture of them. Installed as the
+# installer puts it, in Program Files, it opens no file below a folder of
+# the build machine (its home, the Qt it was built with, the source and
+# build folders), as Wine's trace of file names shows, at start-up or
+# through the example.
+#   window.sh EXE FOLDER BUILD_FOLDER...   (FOLDER holds twoway-results.png)
 # Needs DISPLAY (a virtual X server) and a Wine prefix; with
 # DIVIDRA_SCREENSHOT=FILE it also saves the whole window there.
 set -euo pipefail
 exe=$1 folder=$2
+shift 2
 work=$(mktemp -d)
 trap 'kill "${app:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-wine "$exe" >"$work/wine.log" 2>&1 &
+installed="$WINEPREFIX/drive_c/Program Files/Dividra"
+mkdir -p "$installed"
+cp "$exe" "$installed/"
+name=$(basename "$exe")
+(cd "$work" && WINEDEBUG=trace+file exec wine "C:\\Program Files\\Dividra\\$name") >"$work/wine.log" 2>&1 &
 app=$!
 window=$(timeout 90 xdotool search --sync --onlyvisible --name '^Dividra 12 db 8va$' | head -n 1) || true
 if [ -z "$window" ]; then
-    cat "$work/wine.log"
+    grep -v '^[0-9a-f]*:trace:' "$work/wine.log"
     echo "no window titled \"Dividra 12 db 8va\" appeared"
     exit 1
 fi
@@ -68,5 +77,32 @@ if ! shows_reference; then
     status=1
 fi
 [ -n "${DIVIDRA_SCREENSHOT:-}" ] && import -window "$window" "$DIVIDRA_SCREENSHOT"
-[ $status -eq 0 ] && echo "window at 154,113 with a 737x573 client area; the worked example shows its four captions"
+
+# Every file name the program gave Windows, as the trace quotes it (its
+# backslashes doubled), against the build machine's folders in Windows'
+# spelling, on any drive.
+builders=()
+for builder in "$@" "${HOME:-}"; do
+    [ "${#builder}" -gt 1 ] || continue
+    builder=${builder//\//\\}
+    builders+=("${builder,,}")
+done
+grep -ao 'L"[^"]*"' "$work/wine.log" | sed 's/^L"//; s/"$//; s/\\\\/\\/g' | sort -u >"$work/names"
+grep -qiF "\\Program Files\\Dividra\\$name" "$work/names" \
+    || { echo "Wine's trace names no file of the program's own: the check proves nothing"; exit 1; }
+while IFS= read -r opened; do
+    path=${opened//\//\\}
+    path=${path,,}
+    path=${path#'\??\'}
+    path=${path#'\\?\'}
+    [[ "$path" =~ ^[a-z]: ]] && path=${path:2}
+    for builder in "${builders[@]}"; do
+        if [ "$path" = "$builder" ] || [[ "$path" == "$builder\\"* ]]; then
+            echo "the program asked for $opened, below the build machine's ${builder//\\//}"
+            status=1
+        fi
+    done
+done <"$work/names"
+[ $status -eq 0 ] && echo "window at 154,113 with a 737x573 client area; the worked example shows its four captions;" \
+    "of $(wc -l <"$work/names") file names asked for, none below the build machine's folders"
 exit $status
