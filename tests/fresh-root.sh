@@ -30,63 +30,11 @@ if [ "$(id -u)" -ne 0 ]; then
     exit 77
 fi
 [ -f "$package" ] || { echo "no package at $package: cpack builds it first"; exit 1; }
-# start_virtual_display and screenshot_window.
+# start_virtual_display, screenshot_window and the roots.
 source "$source/scripts/setup"
 
-cache="${XDG_CACHE_HOME:-$HOME/.cache}/dividra/roots"
-mkdir -p "$cache/$release-apt"
-tarball="$cache/$release.tar"
-if [ ! -f "$tarball" ] || [ -n "$(find "$tarball" -mtime +7)" ]; then
-    # The mirror that apt already uses, in either way of naming it.
-    mirror=$(sed -n 's/^URIs:\s*\(\S*\/debian\/\?\)$/\1/p' /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n 1)
-    [ -n "$mirror" ] || mirror=$(awk '$1 == "deb" && $2 ~ /\/debian\/?$/ { print $2; exit }' /etc/apt/sources.list)
-    echo "Making a minimal $release root from $mirror"
-    made=$(mktemp -d /var/tmp/dividra-debootstrap.XXXXXX)
-    debootstrap --variant=minbase "$release" "$made" "$mirror" >"$made.log" 2>&1 \
-        || { tail -n 20 "$made.log"; rm -rf --one-file-system "$made" "$made.log"; exit 1; }
-    rm -rf "$made/var/cache/apt/archives/"*.deb
-    tar -C "$made" -cf "$tarball.new" . && mv "$tarball.new" "$tarball"
-    rm -rf --one-file-system "$made" "$made.log"
-fi
-
-roots=() mounts=()
-cleanup() {
-    local target pid i
-    # Whatever still runs inside a root ends before it is taken away.
-    for target in "${roots[@]}"; do
-        for pid in $(ls /proc | grep -E '^[0-9]+$'); do
-            [ "$(readlink "/proc/$pid/root" 2>/dev/null)" = "$target" ] && kill -9 "$pid" 2>/dev/null
-        done
-    done
-    for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
-        umount "${mounts[i]}" 2>/dev/null || umount -l "${mounts[i]}" 2>/dev/null || true
-    done
-    # Never deleted while anything below is mounted: rm would reach into it.
-    for target in "${roots[@]}"; do
-        if awk -v root="$target" 'index($5, root "/") == 1' /proc/self/mountinfo | grep -q .; then
-            echo "$target still has mounts below it: left in place"
-        else
-            rm -rf --one-file-system "$target"
-        fi
-    done
-}
-trap cleanup EXIT
-
-# A new copy of the minimal root, ready to chroot into; sets $target.
-new_root() {
-    target=$(mktemp -d /var/tmp/dividra-root.XXXXXX)
-    roots+=("$target")
-    tar -C "$target" -xf "$tarball"
-    mount_in proc /proc -t proc
-    # The root has its own device nodes; only its terminals and shared
-    # memory are mounted anew.
-    mount_in devpts /dev/pts -t devpts -o newinstance,ptmxmode=0666
-    mount_in tmpfs /dev/shm -t tmpfs
-    mount_in tmpfs /tmp -t tmpfs
-    mount_in "$cache/$release-apt" /var/cache/apt/archives --bind
-    cp /etc/resolv.conf "$target/etc/resolv.conf"
-}
-mount_in() { mkdir -p "$target$2"; mount "${@:3}" "$1" "$target$2"; mounts+=("$target$2"); }
+tarball=$(minimal_root "$release")
+trap remove_roots EXIT
 inside() { chroot "$target" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 "$@"; }
 
 # The window's captions, read back from a screenshot: "Frequenza Massima",
@@ -104,7 +52,7 @@ legible() {
 log=$(mktemp)
 shots=$(dirname "$package")
 start=$(date +%s)
-new_root
+root_copy "$tarball" "$release"
 git clone --quiet "$source" "$target/root/dividra"
 inside bash -c 'cd /root/dividra && scripts/run' >"$log" 2>&1 \
     || { tail -n 30 "$log"; echo "$name: scripts/run failed"; exit 1; }
@@ -114,7 +62,7 @@ cp "$target/root/dividra/build/screenshot.png" "$shots/fresh-root-$release-run.p
 legible "$shots/fresh-root-$release-run.png" "scripts/run"
 ran=$(($(date +%s) - start))
 
-new_root
+root_copy "$tarball" "$release"
 cp "$package" "$target/root/"
 inside bash -c "DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends /root/${package##*/}" \
     >"$log" 2>&1 || { tail -n 30 "$log"; echo "$name: the package did not install"; exit 1; }
