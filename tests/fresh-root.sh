@@ -19,19 +19,10 @@
 set -euo pipefail
 release=$1 source=$2 package=$3 executable=$4
 name="fresh_root_$release"
-if [ "${DIVIDRA_FRESH_ROOT:-}" != 1 ]; then
-    echo "not run: $name makes Debian roots as root; ctest --preset fresh-root asks for it"
-    exit 77
-fi
-if [ "$(id -u)" -ne 0 ]; then
-    # debootstrap and chroot need root: through sudo where it asks nothing.
-    sudo -n true 2>/dev/null && exec sudo -n env DIVIDRA_FRESH_ROOT=1 "$0" "$@"
-    echo "skipped: $name needs root (debootstrap, chroot)"
-    exit 77
-fi
-[ -f "$package" ] || { echo "no package at $package: cpack builds it first"; exit 1; }
 # start_virtual_display, screenshot_window and the roots.
 source "$source/scripts/setup"
+asked_as_root "$name" "$0" "$@"
+[ -f "$package" ] || { echo "no package at $package: cpack builds it first"; exit 1; }
 
 tarball=$(minimal_root "$release")
 trap remove_roots EXIT

@@ -18,16 +18,8 @@
 # Wine is kept beside the minimal one, and made again with it.
 set -euo pipefail
 exe=$1 client=$2 compiler=$3
-if [ "${DIVIDRA_FRESH_ROOT:-}" != 1 ]; then
-    echo "not run: the UI Automation test makes a Debian root as root; ctest --preset windows asks for it"
-    exit 77
-fi
-if [ "$(id -u)" -ne 0 ]; then
-    sudo -n true 2>/dev/null && exec sudo -n env DIVIDRA_FRESH_ROOT=1 "$0" "$@"
-    echo "skipped: the UI Automation test needs root (chroot)"
-    exit 77
-fi
 source "$(dirname "$0")/../../scripts/setup"
+asked_as_root "the UI Automation test" "$0" "$@"
 work=$(mktemp -d)
 cleanup() {
     remove_roots
@@ -84,15 +76,8 @@ images=$(names Image "$work/before")
 unnamed=$(awk -F'\t' '($1 == "Edit" || $1 == "Button" || $1 == "Image" || $3 == "focusable") && $2 == ""' "$work/before")
 [ -z "$unnamed" ] || fail "without a name: $unnamed"
 
-# The two-way worked example, typed into the window as window.sh does; the
-# results are the result labels' texts.
-xdotool mousemove --window "$window" 668 76 click 1
-xdotool type --delay 50 8
-xdotool key Tab
-xdotool type --delay 50 8
-xdotool key Tab
-xdotool type --delay 50 3000
-xdotool mousemove --window "$window" 596 184 click 1
+# The two-way worked example; the results are the result labels' texts.
+type_worked_example "$window"
 results='C1 = 4[.,]692192 µF\.|C2 = 4[.,]692192 µF\.|L1 = 0[.,]68 mH\.|L2 = 0[.,]68 mH\.'
 shown=""
 for _ in $(seq 40); do

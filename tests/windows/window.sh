@@ -15,6 +15,8 @@
 set -euo pipefail
 exe=$1 folder=$2
 shift 2
+# type_worked_example.
+source "$(dirname "$0")/../../scripts/setup"
 work=$(mktemp -d)
 trap 'kill "${app:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
@@ -60,15 +62,7 @@ for _ in $(seq 100); do
 done
 $painted || { echo "the window did not paint within ten seconds"; exit 1; }
 
-# Focus starts in the tweeter field; Tab goes on to the woofer and the
-# frequency; the click is on "Calcola" (Command1, 57x33 at 568,168).
-xdotool mousemove --window "$window" 668 76 click 1
-xdotool type --delay 50 8
-xdotool key Tab
-xdotool type --delay 50 8
-xdotool key Tab
-xdotool type --delay 50 3000
-xdotool mousemove --window "$window" 596 184 click 1
+type_worked_example "$window"
 if ! shows_reference; then
     differing=$(compare -metric AE "$folder/twoway-results.png" "$work/after.png" null: 2>&1 || true)
     echo "the two-way captions differ from $folder/twoway-results.png in $differing pixels"
